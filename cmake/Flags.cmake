@@ -1,0 +1,18 @@
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    add_compile_options(-Wall -Wextra -Wpedantic)
+    if(DIALHOUR_WERROR)
+        add_compile_options(-Werror)
+    endif()
+
+    if(DIALHOUR_SANITIZE)
+        add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                            -fno-omit-frame-pointer -g)
+        add_link_options(-fsanitize=address,undefined)
+    elseif(NOT WIN32 AND NOT APPLE)
+        # The hardening Debian gives its own packages. The switches are recorded in the
+        # binary so that scripts/check-hardening can read them back.
+        add_compile_options(-fstack-protector-strong -frecord-gcc-switches
+                            $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+        add_link_options(-pie -Wl,-z,relro -Wl,-z,now)
+    endif()
+endif()

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLatin1StringView>
+
+namespace dialhour {
+
+// Area codes index the directory directly; every read outside this range throws
+// std::out_of_range instead of reading past the tables.
+inline constexpr int FirstCode = 0;
+inline constexpr int LastCode = 999;
+
+// Empty for a code that is not listed: a code is listed exactly when its zone is non-empty.
+QLatin1StringView ZoneByCode(int code);
+QLatin1StringView StateByCode(int code);
+// May be empty for a listed code; leading and trailing spaces are part of the text.
+QLatin1StringView LocationByCode(int code);
+
+} // namespace dialhour

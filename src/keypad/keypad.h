@@ -1,0 +1,45 @@
+#pragma once
+
+#include "zoneclock/zoneclock.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace dialhour {
+
+inline constexpr QLatin1StringView CodeLabel("Area Code:      ");
+inline constexpr QLatin1StringView TimeLabel("Time:              ");
+inline constexpr QLatin1StringView StateLabel("State:             ");
+inline constexpr QLatin1StringView LocationLabel("Location:         ");
+inline constexpr QLatin1StringView Apology("Sorry, no such area code");
+inline constexpr QLatin1StringView LineBreak("\r\n");
+
+// Turns digit presses into an area code and answers it once it has three significant digits.
+class KeypadEntry {
+public:
+    using Clock = std::function<ClockReading()>;
+
+    explicit KeypadEntry(Clock clock = ReadSystemClock,
+                         const ZoneRules &rules = InstalledZoneRules());
+
+    // digit must be 0..9; anything else throws std::out_of_range and changes nothing.
+    void DigitPressed(int digit);
+    void ClearPressed();
+
+    qint16 areaCode() const { return AreaCode; }
+    bool startNewCode() const { return StartNewCode; }
+    // Lines are separated by CR LF, with none at the end.
+    const QString &resultText() const { return ResultText; }
+
+private:
+    void answer();
+
+    Clock clock;
+    ZoneRules rules;
+    qint16 AreaCode = 0;
+    bool StartNewCode = false;
+    QString ResultText;
+};
+
+} // namespace dialhour

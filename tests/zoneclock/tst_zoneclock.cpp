@@ -1,0 +1,193 @@
+#include "zoneclock/zoneclock.h"
+
+#include <QTest>
+
+using namespace dialhour;
+
+namespace {
+
+QDateTime utc(const char *isoMinute)
+{
+    QDateTime t = QDateTime::fromString(QLatin1StringView(isoMinute), Qt::ISODate);
+    t.setTimeZone(QTimeZone::utc());
+    return t;
+}
+
+ZoneRules noRules()
+{
+    return {};
+}
+
+// Machines whose own zone must not change the answer: no daylight saving, the other
+// hemisphere's calendar, a half-hour offset, and the zones themselves.
+const char *const MachineZones[] = {"UTC",           "America/New_York", "Pacific/Honolulu",
+                                    "Europe/Berlin", "America/Phoenix",  "America/Regina",
+                                    "Asia/Kolkata",  "Australia/Sydney"};
+
+} // namespace
+
+class TestZoneClock : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void onUtcMachine_data();
+    void onUtcMachine();
+    void sameOnEveryMachine_data();
+    void sameOnEveryMachine();
+    void withoutZoneRules_data();
+    void withoutZoneRules();
+    void unknownZoneShowsMachineTime_data();
+    void unknownZoneShowsMachineTime();
+    void machineBias_data();
+    void machineBias();
+};
+
+void TestZoneClock::initTestCase()
+{
+    for (const QTimeZone &zone : InstalledZoneRules())
+        QVERIFY2(zone.isValid(), "time-zone data (tzdata) is not installed");
+}
+
+void TestZoneClock::onUtcMachine_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("afternoon") << "EASTERN" << utc("2026-01-15T20:07") << "3:07 PM.";
+    QTest::newRow("before eight") << "EASTERN" << utc("2026-01-15T12:45") << "7:45 AM. DO NOT CALL.";
+    QTest::newRow("after midnight") << "EASTERN" << utc("2026-01-15T05:05") << "0:05 AM. DO NOT CALL.";
+    QTest::newRow("noon") << "EASTERN" << utc("2026-01-15T17:00") << "12:00 PM.";
+    QTest::newRow("eight") << "EASTERN" << utc("2026-01-15T13:00") << "8:00 AM.";
+    QTest::newRow("last calling minute") << "EASTERN" << utc("2026-01-15T22:59") << "5:59 PM.";
+    QTest::newRow("six") << "EASTERN" << utc("2026-01-15T23:00") << "6:00 PM. DO NOT CALL.";
+    QTest::newRow("month rolls back") << "EASTERN" << utc("2026-02-01T03:30")
+                                      << "10:30 PM. DO NOT CALL.";
+    QTest::newRow("hawaii") << "HAWAII" << utc("2026-01-15T20:07") << "10:07 AM.";
+    QTest::newRow("atlantic") << "ATLANTIC" << utc("2026-01-15T20:07") << "4:07 PM.";
+    QTest::newRow("central") << "CENTRAL" << utc("2026-01-15T20:07") << "2:07 PM.";
+    QTest::newRow("mountain") << "MOUNTAIN" << utc("2026-01-15T20:07") << "1:07 PM.";
+    QTest::newRow("pacific") << "PACIFIC" << utc("2026-01-15T20:07") << "12:07 PM.";
+    QTest::newRow("alaska") << "ALASKA" << utc("2026-01-15T20:07") << "11:07 AM.";
+}
+
+void TestZoneClock::onUtcMachine()
+{
+    QFETCH(QString, zone);
+    QFETCH(QDateTime, now);
+    QFETCH(QString, text);
+    QCOMPARE(ZoneTimeText(zone, {now, QTimeZone::utc()}), text);
+}
+
+void TestZoneClock::sameOnEveryMachine_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("winter eastern") << "EASTERN" << utc("2026-01-15T20:07") << "3:07 PM.";
+    QTest::newRow("winter hawaii") << "HAWAII" << utc("2026-01-15T20:07") << "10:07 AM.";
+    QTest::newRow("winter atlantic") << "ATLANTIC" << utc("2026-01-15T20:07") << "4:07 PM.";
+    QTest::newRow("summer eastern") << "EASTERN" << utc("2026-07-15T20:07") << "4:07 PM.";
+    QTest::newRow("summer alaska") << "ALASKA" << utc("2026-07-15T20:07") << "12:07 PM.";
+    QTest::newRow("summer hawaii") << "HAWAII" << utc("2026-07-15T20:07") << "10:07 AM.";
+    QTest::newRow("summer atlantic") << "ATLANTIC" << utc("2026-07-15T20:07") << "5:07 PM.";
+    QTest::newRow("summer mountain") << "MOUNTAIN" << utc("2026-07-15T20:07") << "2:07 PM.";
+    QTest::newRow("spring forward before") << "EASTERN" << utc("2026-03-08T06:59")
+                                           << "1:59 AM. DO NOT CALL.";
+    QTest::newRow("spring forward after") << "EASTERN" << utc("2026-03-08T07:00")
+                                          << "3:00 AM. DO NOT CALL.";
+    QTest::newRow("fall back first 1:30") << "EASTERN" << utc("2026-11-01T05:30")
+                                          << "1:30 AM. DO NOT CALL.";
+    QTest::newRow("fall back second 1:30") << "EASTERN" << utc("2026-11-01T06:30")
+                                           << "1:30 AM. DO NOT CALL.";
+}
+
+void TestZoneClock::sameOnEveryMachine()
+{
+    QFETCH(QString, zone);
+    QFETCH(QDateTime, now);
+    QFETCH(QString, text);
+    for (const char *machine : MachineZones) {
+        const QTimeZone machineZone(machine);
+        QVERIFY2(machineZone.isValid(), machine);
+        QVERIFY2(ZoneTimeText(zone, {now, machineZone}) == text, machine);
+    }
+}
+
+void TestZoneClock::withoutZoneRules_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QByteArray>("machine");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("utc machine") << "EASTERN" << utc("2026-01-15T20:07") << QByteArray("UTC")
+                                 << "3:07 PM.";
+    QTest::newRow("east of utc") << "EASTERN" << utc("2026-01-15T20:07")
+                                 << QByteArray("Europe/Berlin") << "3:07 PM.";
+    QTest::newRow("half-hour bias") << "ATLANTIC" << utc("2026-01-15T20:07")
+                                    << QByteArray("Asia/Kolkata") << "4:07 PM.";
+    // The machine's daylight shift is applied to every zone: all it can do without rules.
+    QTest::newRow("machine on daylight time") << "HAWAII" << utc("2026-07-15T20:07")
+                                              << QByteArray("America/New_York") << "11:07 AM.";
+    QTest::newRow("wraps past midnight") << "EASTERN" << utc("2026-02-01T03:30")
+                                         << QByteArray("UTC") << "10:30 PM. DO NOT CALL.";
+    QTest::newRow("wraps forward") << "ATLANTIC" << utc("2026-01-15T23:30")
+                                   << QByteArray("Asia/Tokyo") << "7:30 PM. DO NOT CALL.";
+    QTest::newRow("unknown machine zone") << "PACIFIC" << utc("2026-01-15T20:07")
+                                          << QByteArray("No/Such_Zone") << "12:07 PM.";
+}
+
+void TestZoneClock::withoutZoneRules()
+{
+    QFETCH(QString, zone);
+    QFETCH(QDateTime, now);
+    QFETCH(QByteArray, machine);
+    QFETCH(QString, text);
+    QCOMPARE(ZoneTimeText(zone, {now, QTimeZone(machine)}, noRules()), text);
+}
+
+void TestZoneClock::unknownZoneShowsMachineTime_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QByteArray>("machine");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("lower case") << "eastern" << QByteArray("America/New_York") << "3:07 PM.";
+    QTest::newRow("trailing space") << "HAWAII " << QByteArray("Asia/Tokyo")
+                                    << "5:07 AM. DO NOT CALL.";
+    QTest::newRow("empty") << "" << QByteArray("UTC") << "8:07 PM. DO NOT CALL.";
+}
+
+void TestZoneClock::unknownZoneShowsMachineTime()
+{
+    QFETCH(QString, zone);
+    QFETCH(QByteArray, machine);
+    QFETCH(QString, text);
+    const QDateTime now = utc("2026-01-15T20:07");
+    QCOMPARE(ZoneTimeText(zone, {now, QTimeZone(machine)}), text);
+    QCOMPARE(ZoneTimeText(zone, {now, QTimeZone(machine)}, noRules()), text);
+}
+
+void TestZoneClock::machineBias_data()
+{
+    QTest::addColumn<QByteArray>("machine");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<double>("bias");
+    QTest::newRow("utc") << QByteArray("UTC") << utc("2026-07-15T12:00") << 0.0;
+    QTest::newRow("daylight not included") << QByteArray("America/New_York")
+                                           << utc("2026-07-15T12:00") << 300.0;
+    QTest::newRow("east of utc") << QByteArray("Europe/Berlin") << utc("2026-01-15T12:00")
+                                 << -60.0;
+    QTest::newRow("half hour") << QByteArray("Asia/Kolkata") << utc("2026-01-15T12:00") << -330.0;
+    QTest::newRow("unknown zone") << QByteArray("No/Such_Zone") << utc("2026-01-15T12:00") << 0.0;
+}
+
+void TestZoneClock::machineBias()
+{
+    QFETCH(QByteArray, machine);
+    QFETCH(QDateTime, now);
+    QFETCH(double, bias);
+    QCOMPARE(MachineBias({now, QTimeZone(machine)}), bias);
+}
+
+QTEST_APPLESS_MAIN(TestZoneClock)
+#include "tst_zoneclock.moc"
