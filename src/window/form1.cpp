@@ -1,0 +1,164 @@
+#include "window/form1.h"
+
+#include <QButtonGroup>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace {
+
+// The layout is drawn in device-independent pixels; Qt scales it for high-density screens.
+constexpr QSize ClientSize(288, 274);
+
+constexpr std::array<QRect, 10> DigitGeometry{{
+    {64, 216, 41, 29}, // 0 sits under 8, between "Clear" and "Quit"
+    {16, 120, 41, 29},
+    {64, 120, 41, 29},
+    {112, 120, 41, 29},
+    {16, 152, 41, 29},
+    {64, 152, 41, 29},
+    {112, 152, 41, 29},
+    {16, 184, 41, 29},
+    {64, 184, 41, 29},
+    {112, 184, 41, 29},
+}};
+
+// Where Verdana is missing, a sans-serif of similar width keeps the prompt on two lines.
+QFont verdana(QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setWeight(weight);
+    return font;
+}
+
+QString notice()
+{
+    return QStringList{QString(),
+                       QStringLiteral("Register at"),
+                       QStringLiteral("quorvanta.example"),
+                       QStringLiteral("to get updates"),
+                       QStringLiteral("and support. Send"),
+                       QStringLiteral("errors to "),
+                       QStringLiteral("bugs@quorvanta.example"),
+                       QString()}
+        .join(QStringLiteral("\r\n"));
+}
+
+// Read-only, but its text can still be selected and copied with the mouse and the keyboard.
+QPlainTextEdit *textBox(QWidget *parent, const char *name, const QString &accessibleName)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1StringView(name));
+    box->setAccessibleName(accessibleName);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setTabChangesFocus(true);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return box;
+}
+
+QPushButton *button(QWidget *parent, const QString &caption, const QString &name,
+                    const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(caption);
+    button->setGeometry(geometry);
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
+    : QWidget(parent)
+    , keypad(std::move(clock))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Dialhour"));
+    setFixedSize(ClientSize);
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/dialhour-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+
+    Label2 = new QLabel(tr("Please enter Area Code by clicking on the number pad:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(verdana(QFont::Bold));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setGeometry(16, 0, 265, 33);
+
+    Text1 = textBox(this, "Text1", tr("Result"));
+    Text1->setFont(verdana(QFont::Normal));
+    Text1->setGeometry(16, 32, 257, 73);
+
+    Command1 = new QButtonGroup(this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    for (int digit = 0; digit < 10; ++digit) {
+        const QString caption = QString::number(digit);
+        Command1->addButton(button(this, caption, QStringLiteral("Command1_") + caption,
+                                   DigitGeometry[digit]),
+                            digit);
+    }
+    Command2 = button(this, tr("Clear"), QStringLiteral("Command2"), {16, 216, 41, 29});
+    Command3 = button(this, tr("Quit"), QStringLiteral("Command3"), {112, 216, 41, 29});
+
+    Text2 = textBox(this, "Text2", tr("Notice"));
+    Text2->setPlainText(notice());
+    Text2->setGeometry(168, 120, 113, 113);
+    Text2->document()->setDocumentMargin(2);
+    QPalette grey = Text2->palette();
+    grey.setColor(QPalette::Base, QColor(192, 192, 192));
+    Text2->setPalette(grey);
+
+    Label1 = new QLabel(QStringLiteral("Quorvanta"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(verdana(QFont::Bold));
+    Label1->setGeometry(192, 248, 73, 17);
+
+    // Keyboard users go round the pad as a telephone is read, then to the two boxes.
+    QWidget *previous = Command1->button(1);
+    for (int digit : {2, 3, 4, 5, 6, 7, 8, 9, 0}) {
+        setTabOrder(previous, Command1->button(digit));
+        previous = Command1->button(digit);
+    }
+    for (QWidget *next : std::initializer_list<QWidget *>{Command2, Command3, Text1, Text2}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    connect(Command1, &QButtonGroup::idClicked, this, &Form1::digitClicked);
+    connect(Command2, &QPushButton::clicked, this, &Form1::clearClicked);
+    connect(Command3, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QSize Form1::sizeHint() const
+{
+    return ClientSize;
+}
+
+void Form1::digitClicked(int digit)
+{
+    keypad.DigitPressed(digit);
+    showResult();
+}
+
+void Form1::clearClicked()
+{
+    keypad.ClearPressed();
+    showResult();
+}
+
+void Form1::showResult()
+{
+    Text1->setPlainText(keypad.resultText());
+}

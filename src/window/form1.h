@@ -1,0 +1,39 @@
+#pragma once
+
+#include "keypad/keypad.h"
+
+#include <QWidget>
+
+class QButtonGroup;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The program's only window: the number pad, "Clear" and "Quit", the result box, the prompt,
+// the notice and the maker's name.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(dialhour::KeypadEntry::Clock clock = dialhour::ReadSystemClock,
+                   QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+
+private slots:
+    void digitClicked(int digit);
+    void clearClicked();
+
+private:
+    void showResult();
+
+    dialhour::KeypadEntry keypad;
+
+    QLabel *Label1;
+    QLabel *Label2;
+    QPlainTextEdit *Text1;
+    QPlainTextEdit *Text2;
+    QButtonGroup *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+};

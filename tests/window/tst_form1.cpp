@@ -1,0 +1,281 @@
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace dialhour;
+
+namespace {
+
+// 15:07 in New York.
+ClockReading fixedClock()
+{
+    return {QDateTime(QDate(2026, 1, 15), QTime(20, 7), QTimeZone::utc()), QTimeZone::utc()};
+}
+
+QStringList lines(const QString &text)
+{
+    return text.isEmpty() ? QStringList() : text.split(u'\n');
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clicks_data();
+    void clicks();
+    void keyboardPressesFocusedButton_data();
+    void keyboardPressesFocusedButton();
+    void geometry_data();
+    void geometry();
+    void fonts();
+    void focusOrder();
+    void typingChangesNothing_data();
+    void typingChangesNothing();
+    void resultCanBeCopied();
+    void notice();
+    void everyControlIsNamedForScreenReaders();
+    void endsProgram_data();
+    void endsProgram();
+
+private:
+    template <typename T = QWidget> T *control(const char *name) const
+    {
+        auto *widget = form->findChild<T *>(QLatin1StringView(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    void click(QChar key) const;
+    QStringList result() const { return lines(control<QPlainTextEdit>("Text1")->toPlainText()); }
+
+    std::unique_ptr<Form1> form;
+};
+
+void TestForm1::init()
+{
+    form = std::make_unique<Form1>(fixedClock);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+}
+
+void TestForm1::cleanup()
+{
+    form.reset();
+}
+
+// A digit, or C for "Clear".
+void TestForm1::click(QChar key) const
+{
+    const QByteArray name = key == u'C' ? "Command2" : "Command1_" + QByteArray(1, char(key.unicode()));
+    QTest::mouseClick(control<QPushButton>(name.constData()), Qt::LeftButton);
+}
+
+void TestForm1::clicks_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("walkthrough")
+        << "212"
+        << QStringList{"Area Code:      212", "Time:              3:07 PM.",
+                       "State:             New York", "Location:         New York"};
+    QTest::newRow("then a new code") << "2127" << QStringList{"Area Code:      7"};
+    QTest::newRow("unlisted") << "555"
+                              << QStringList{"Area Code:      555", "", "Sorry, no such area code"};
+    QTest::newRow("clear mid-code") << "21C" << QStringList();
+    QTest::newRow("digit after clear") << "21C3" << QStringList{"Area Code:      3"};
+}
+
+void TestForm1::clicks()
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, shown);
+    for (QChar key : keys)
+        click(key);
+    QCOMPARE(result(), shown);
+}
+
+void TestForm1::keyboardPressesFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter);
+}
+
+void TestForm1::keyboardPressesFocusedButton()
+{
+    QFETCH(int, key);
+    for (const char *name : {"Command1_9", "Command1_0", "Command1_7"}) {
+        auto *button = control<QPushButton>(name);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key(key));
+    }
+    QCOMPARE(result().value(0), "Area Code:      907");
+    control("Command2")->setFocus();
+    QTest::keyClick(control("Command2"), Qt::Key(key));
+    QCOMPARE(result(), QStringList());
+}
+
+void TestForm1::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("Label2") << "Label2" << QRect(16, 0, 265, 33);
+    QTest::newRow("Text1") << "Text1" << QRect(16, 32, 257, 73);
+    QTest::newRow("1") << "Command1_1" << QRect(16, 120, 41, 29);
+    QTest::newRow("2") << "Command1_2" << QRect(64, 120, 41, 29);
+    QTest::newRow("3") << "Command1_3" << QRect(112, 120, 41, 29);
+    QTest::newRow("4") << "Command1_4" << QRect(16, 152, 41, 29);
+    QTest::newRow("5") << "Command1_5" << QRect(64, 152, 41, 29);
+    QTest::newRow("6") << "Command1_6" << QRect(112, 152, 41, 29);
+    QTest::newRow("7") << "Command1_7" << QRect(16, 184, 41, 29);
+    QTest::newRow("8") << "Command1_8" << QRect(64, 184, 41, 29);
+    QTest::newRow("9") << "Command1_9" << QRect(112, 184, 41, 29);
+    QTest::newRow("Clear") << "Command2" << QRect(16, 216, 41, 29);
+    QTest::newRow("0") << "Command1_0" << QRect(64, 216, 41, 29);
+    QTest::newRow("Quit") << "Command3" << QRect(112, 216, 41, 29);
+    QTest::newRow("Text2") << "Text2" << QRect(168, 120, 113, 113);
+    QTest::newRow("Label1") << "Label1" << QRect(192, 248, 73, 17);
+}
+
+void TestForm1::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    QCOMPARE(control(name.toLatin1().constData())->geometry(), rect);
+    QCOMPARE(form->size(), QSize(288, 274));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+}
+
+void TestForm1::fonts()
+{
+    for (const char *name : {"Label1", "Label2", "Text1"}) {
+        const QFont font = control(name)->font();
+        QCOMPARE(font.families().value(0), "Verdana");
+        QCOMPARE(font.pointSizeF(), 8.25);
+        QCOMPARE(font.weight(), qstrcmp(name, "Text1") == 0 ? QFont::Normal : QFont::Bold);
+    }
+    QCOMPARE(control("Text2")->font(), QApplication::font(control("Text2")));
+    QCOMPARE(control("Command3")->font(), QApplication::font(control("Command3")));
+}
+
+void TestForm1::focusOrder()
+{
+    const char *const order[] = {"Command1_1", "Command1_2", "Command1_3", "Command1_4",
+                                 "Command1_5", "Command1_6", "Command1_7", "Command1_8",
+                                 "Command1_9", "Command1_0", "Command2",   "Command3",
+                                 "Text1",      "Text2",      "Command1_1"};
+    control(order[0])->setFocus();
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+    QCOMPARE(result(), QStringList()); // tabbing through the text boxes typed nothing
+}
+
+void TestForm1::typingChangesNothing_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("result") << "Text1";
+    QTest::newRow("notice") << "Text2";
+}
+
+void TestForm1::typingChangesNothing()
+{
+    QFETCH(QString, box);
+    auto *edit = control<QPlainTextEdit>(box.toLatin1().constData());
+    click(u'2');
+    click(u'1');
+    const QString before = edit->toPlainText();
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("345 typed"));
+    for (auto key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return})
+        QTest::keyClick(edit, key);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(edit->toPlainText(), before);
+    click(u'2'); // the code keyed before typing carries on
+    QCOMPARE(result().value(0), "Area Code:      212");
+}
+
+void TestForm1::resultCanBeCopied()
+{
+    for (QChar key : QStringLiteral("555"))
+        click(key);
+    auto *text1 = control<QPlainTextEdit>("Text1");
+    text1->setFocus();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(text1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(lines(QApplication::clipboard()->text()), result());
+}
+
+void TestForm1::notice()
+{
+    auto *text2 = control<QPlainTextEdit>("Text2");
+    const QStringList shown = text2->toPlainText().split(u'\n');
+    QCOMPARE(shown.size(), 8);
+    QCOMPARE(shown.first(), "");
+    QCOMPARE(shown.mid(1, 5), QStringList({"Register at", "quorvanta.example", "to get updates",
+                                           "and support. Send", "errors to "}));
+    QVERIFY(shown[6].endsWith("@quorvanta.example"));
+    QCOMPARE(shown.last(), ""); // the notice ends with a line break
+    QCOMPARE(text2->palette().color(QPalette::Base), QColor(192, 192, 192));
+    QCOMPARE(control<QLabel>("Label1")->text(), "Quorvanta");
+    QCOMPARE(control<QLabel>("Label2")->text(),
+             "Please enter Area Code by clicking on the number pad:");
+    QCOMPARE(form->windowTitle(), "Dialhour");
+    QCOMPARE(form->windowIcon().availableSizes().size(), 3);
+}
+
+void TestForm1::everyControlIsNamedForScreenReaders()
+{
+    for (QWidget *widget : form->findChildren<QWidget *>()) {
+        if (widget->parentWidget() != form.get())
+            continue; // the parts Qt builds inside a text box
+        const bool named =
+            !widget->accessibleName().isEmpty() || qobject_cast<QLabel *>(widget) != nullptr;
+        QVERIFY2(named, qPrintable(widget->objectName()));
+        QVERIFY2(!widget->objectName().isEmpty(), widget->metaObject()->className());
+    }
+}
+
+void TestForm1::endsProgram_data()
+{
+    QTest::addColumn<bool>("viaQuit");
+    QTest::newRow("Quit") << true;
+    QTest::newRow("title bar close") << false;
+}
+
+void TestForm1::endsProgram()
+{
+    QFETCH(bool, viaQuit);
+    QTimer::singleShot(0, form.get(), [this, viaQuit] {
+        if (viaQuit)
+            QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+        else
+            form->close();
+    });
+    // A window that stays open must fail the test rather than hang it.
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    connect(&stuck, &QTimer::timeout, qApp, [] { QApplication::exit(1); });
+    stuck.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!form->isVisible());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
