@@ -1,0 +1,63 @@
+#include "directory/directory.h"
+#include "keypad/keypad.h"
+#include "zoneclock/zoneclock.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace dialhour;
+
+namespace {
+
+// Keys a whole code, as three clicks on the pad would, with the real clock and zone rules.
+void answer(benchmark::State &state, std::initializer_list<int> digits)
+{
+    KeypadEntry keypad;
+    for (auto _ : state) {
+        for (int digit : digits)
+            keypad.DigitPressed(digit);
+        benchmark::DoNotOptimize(keypad.resultText().size());
+    }
+}
+
+void AnswerListed(benchmark::State &state)
+{
+    answer(state, {2, 1, 2});
+}
+BENCHMARK(AnswerListed);
+
+void AnswerUnlisted(benchmark::State &state)
+{
+    answer(state, {5, 5, 5});
+}
+BENCHMARK(AnswerUnlisted);
+
+void ZoneTime(benchmark::State &state)
+{
+    const Zone &zone = Zones[std::size_t(state.range(0))];
+    state.SetLabel(std::string(zone.name.data(), std::size_t(zone.name.size())));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ZoneTimeText(zone.name, ReadSystemClock()));
+}
+BENCHMARK(ZoneTime)->DenseRange(0, int(Zones.size()) - 1);
+
+void ReadSystemClockOnly(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSystemClock());
+}
+BENCHMARK(ReadSystemClockOnly);
+
+void DirectoryRead(benchmark::State &state)
+{
+    int code = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ZoneByCode(code));
+        benchmark::DoNotOptimize(LocationByCode(code));
+        code = code == LastCode ? FirstCode : code + 1;
+    }
+}
+BENCHMARK(DirectoryRead);
+
+} // namespace
+
+BENCHMARK_MAIN();
