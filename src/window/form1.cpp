@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,6 +51,19 @@ QString notice()
         .join(QStringLiteral("\r\n"));
 }
 
+QIcon appIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        // Naming the format and skipping detection keeps Qt from loading every image plugin
+        // to probe a file we already know.
+        QImageReader reader(QStringLiteral(":/icons/dialhour-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 // Read-only, but its text can still be selected and copied with the mouse and the keyboard.
 QPlainTextEdit *textBox(QWidget *parent, const char *name, const QString &accessibleName)
 {
@@ -85,10 +99,7 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Dialhour"));
     setFixedSize(ClientSize);
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/dialhour-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(appIcon());
 
     Label2 = new QLabel(tr("Please enter Area Code by clicking on the number pad:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
