@@ -84,6 +84,7 @@ int main(int argc, char *argv[])
     waitpid(child, nullptr, 0);
     xcb_disconnect(connection);
 
-    std::printf("%.1f %ld\n", std::chrono::duration<double, std::milli>(shown - start).count(), rss);
+    std::printf("%.1f %ld\n", std::chrono::duration<double, std::milli>(shown - start).count(),
+                rss);
     return rss > 0 ? 0 : fail("cannot read resident memory");
 }

@@ -326,8 +326,8 @@ constexpr auto RowByCode = [] {
     index.fill(NoRow);
     for (int i = 0; i < int(std::size(Rows)); ++i) {
         const Row &row = Rows[i];
-        if (row.code < FirstCode || row.code > LastCode || index[row.code] != NoRow
-            || row.zone.empty())
+        if (row.code < FirstCode || row.code > LastCode || index[row.code] != NoRow ||
+            row.zone.empty())
             throw "directory row out of range, repeated or without a zone";
         index[row.code] = short(i);
     }

@@ -116,9 +116,9 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
     Command1->setObjectName(QStringLiteral("Command1"));
     for (int digit = 0; digit < 10; ++digit) {
         const QString caption = QString::number(digit);
-        Command1->addButton(button(this, caption, QStringLiteral("Command1_") + caption,
-                                   DigitGeometry[digit]),
-                            digit);
+        Command1->addButton(
+            button(this, caption, QStringLiteral("Command1_") + caption, DigitGeometry[digit]),
+            digit);
     }
     Command2 = button(this, tr("Clear"), QStringLiteral("Command2"), {16, 216, 41, 29});
     Command3 = button(this, tr("Quit"), QStringLiteral("Command3"), {112, 216, 41, 29});

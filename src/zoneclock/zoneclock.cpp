@@ -1,5 +1,7 @@
 #include "zoneclock/zoneclock.h"
 
+#include <algorithm>
+
 namespace dialhour {
 namespace {
 
@@ -40,19 +42,19 @@ double MachineBias(const ClockReading &clock)
 
 QString ZoneTimeText(QAnyStringView zone, const ClockReading &clock, const ZoneRules &rules)
 {
-    QTime wallClock = machineLocalTime(clock).time();
-    for (std::size_t i = 0; i < Zones.size(); ++i) {
-        if (zone != Zones[i].name)
-            continue;
-        if (rules[i].isValid()) {
-            wallClock = clock.now.toTimeZone(rules[i]).time();
-        } else {
-            // Without the zone's rules, its standard time is the best we can do, shifted as
-            // the machine's own clock is shifted for daylight saving.
-            const int shiftMinutes = int(MachineBias(clock)) - Zones[i].offsetMinutes;
-            wallClock = wallClock.addSecs(shiftMinutes * 60); // wraps at midnight
-        }
-        break;
+    const auto known = std::find_if(Zones.begin(), Zones.end(), [zone](const Zone &candidate) {
+        return zone == candidate.name;
+    });
+    QTime wallClock;
+    if (known == Zones.end()) {
+        wallClock = machineLocalTime(clock).time();
+    } else if (const QTimeZone &rule = rules[std::size_t(known - Zones.begin())]; rule.isValid()) {
+        wallClock = clock.now.toTimeZone(rule).time();
+    } else {
+        // Without the zone's rules, its standard time is the best we can do, shifted as the
+        // machine's own clock is shifted for daylight saving.
+        const int shiftMinutes = int(MachineBias(clock)) - known->offsetMinutes;
+        wallClock = machineLocalTime(clock).time().addSecs(shiftMinutes * 60); // wraps at midnight
     }
     return FormatZoneTime(wallClock.hour(), wallClock.minute());
 }

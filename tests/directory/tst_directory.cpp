@@ -80,30 +80,53 @@ void TestDirectory::rows_data()
     QTest::addColumn<QString>("zone");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("location");
-    QTest::newRow("212") << 212 << "EASTERN" << "New York" << "New York";
-    QTest::newRow("310 empty location") << 310 << "PACIFIC" << "California" << "";
-    QTest::newRow("425 empty location") << 425 << "PACIFIC" << "Washington" << "";
-    QTest::newRow("867 dashes") << 867 << "PACIFIC" << "--" << "Yukon and Northwest Territories";
-    QTest::newRow("787 PR") << 787 << "EASTERN" << "PR" << "Puerto Rico  ";
-    QTest::newRow("710 US") << 710 << "EASTERN" << "US" << "US Government    ";
-    QTest::newRow("204 trailing") << 204 << "CENTRAL" << "Canada" << "Manitoba    ";
-    QTest::newRow("219 inner spaces") << 219 << "CENTRAL" << "Indiana"
+    QTest::newRow("212") << 212 << "EASTERN"
+                         << "New York"
+                         << "New York";
+    QTest::newRow("310 empty location") << 310 << "PACIFIC"
+                                        << "California"
+                                        << "";
+    QTest::newRow("425 empty location") << 425 << "PACIFIC"
+                                        << "Washington"
+                                        << "";
+    QTest::newRow("867 dashes") << 867 << "PACIFIC"
+                                << "--"
+                                << "Yukon and Northwest Territories";
+    QTest::newRow("787 PR") << 787 << "EASTERN"
+                            << "PR"
+                            << "Puerto Rico  ";
+    QTest::newRow("710 US") << 710 << "EASTERN"
+                            << "US"
+                            << "US Government    ";
+    QTest::newRow("204 trailing") << 204 << "CENTRAL"
+                                  << "Canada"
+                                  << "Manitoba    ";
+    QTest::newRow("219 inner spaces") << 219 << "CENTRAL"
+                                      << "Indiana"
                                       << "Fort  Wayne, Gary & South Bend";
-    QTest::newRow("717 leading") << 717 << "EASTERN" << "Pennsylvania"
+    QTest::newRow("717 leading") << 717 << "EASTERN"
+                                 << "Pennsylvania"
                                  << " Gettysburg &Harrisburg ";
-    QTest::newRow("808") << 808 << "HAWAII" << "Hawaii"
+    QTest::newRow("808") << 808 << "HAWAII"
+                         << "Hawaii"
                          << "Hanamaulu, Hilo, Honolulu, Kailua, Kamuela, Kaunakakai, Lahaina "
                             "& Wailuku";
-    QTest::newRow("907") << 907 << "ALASKA" << "Alaska"
+    QTest::newRow("907") << 907 << "ALASKA"
+                         << "Alaska"
                          << "Anchorage, Barrow, Fairbanks, Juneau, Kodiak & Nome";
-    QTest::newRow("802 longest") << 802 << "EASTERN" << "Vermont"
+    QTest::newRow("802 longest") << 802 << "EASTERN"
+                                 << "Vermont"
                                  << "Bennington, Brattleboro, Burlington, Montpelier, Newport, "
                                     "Rutland, Saint Johnsbury & White River Junction ";
-    QTest::newRow("201 first") << 201 << "EASTERN" << "New Jersey"
+    QTest::newRow("201 first") << 201 << "EASTERN"
+                               << "New Jersey"
                                << "Jersey City and surrounding area";
-    QTest::newRow("989 last") << 989 << "EASTERN" << "Michigan"
+    QTest::newRow("989 last") << 989 << "EASTERN"
+                              << "Michigan"
                               << "Alpena, Mount Pleasant & Saginaw  ";
-    QTest::newRow("211 unlisted") << 211 << "" << "" << "";
+    QTest::newRow("211 unlisted") << 211 << ""
+                                  << ""
+                                  << "";
 }
 
 void TestDirectory::rows()

@@ -1,4 +1,5 @@
 #include "keypad/keypad.h"
+#include "support.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -9,12 +10,6 @@ using namespace dialhour;
 
 namespace {
 
-// 15:07 in New York, on a machine kept on UTC.
-ClockReading fixedClock()
-{
-    return {QDateTime(QDate(2026, 1, 15), QTime(20, 7), QTimeZone::utc()), QTimeZone::utc()};
-}
-
 QString code(const QString &digits)
 {
     return CodeLabel + digits;
@@ -23,8 +18,7 @@ QString code(const QString &digits)
 QString answer(const QString &digits, const QString &time, const QString &state,
                const QString &location)
 {
-    return QStringList{code(digits), TimeLabel + time, StateLabel + state,
-                       LocationLabel + location}
+    return QStringList{code(digits), TimeLabel + time, StateLabel + state, LocationLabel + location}
         .join(LineBreak);
 }
 
@@ -64,25 +58,22 @@ void TestKeypad::sequences_data()
     const QString nyc = answer("212", "3:07 PM.", "New York", "New York");
     QTest::newRow("walkthrough") << "2127" << QStringList{code("2"), code("21"), nyc, code("7")};
     QTest::newRow("unlisted") << "555" << QStringList{code("5"), code("55"), apology("555")};
-    QTest::newRow("leading zeros") << "00212"
-                                   << QStringList{code("0"), code("0"), code("2"), code("21"),
-                                                  nyc};
-    QTest::newRow("zeros never complete") << "00000"
-                                          << QStringList(5, code("0"));
+    QTest::newRow("leading zeros")
+        << "00212" << QStringList{code("0"), code("0"), code("2"), code("21"), nyc};
+    QTest::newRow("zeros never complete") << "00000" << QStringList(5, code("0"));
     QTest::newRow("clear mid-code") << "21C3" << QStringList{code("2"), code("21"), "", code("3")};
     QTest::newRow("clear at start") << "C4" << QStringList{"", code("4")};
-    QTest::newRow("clear after answer") << "555C2"
-                                        << QStringList{code("5"), code("55"), apology("555"), "",
-                                                       code("2")};
-    QTest::newRow("empty location") << "310"
-                                    << QStringList{code("3"), code("31"),
-                                                   answer("310", "12:07 PM.", "California", "")};
+    QTest::newRow("clear after answer")
+        << "555C2" << QStringList{code("5"), code("55"), apology("555"), "", code("2")};
+    QTest::newRow("empty location")
+        << "310"
+        << QStringList{code("3"), code("31"), answer("310", "12:07 PM.", "California", "")};
     QTest::newRow("spaces kept") << "204"
-                                 << QStringList{code("2"), code("20"),
-                                                answer("204", "2:07 PM.", "Canada",
-                                                       "Manitoba    ")};
-    QTest::newRow("first unlisted above 99") << "100"
-                                             << QStringList{code("1"), code("10"), apology("100")};
+                                 << QStringList{
+                                        code("2"), code("20"),
+                                        answer("204", "2:07 PM.", "Canada", "Manitoba    ")};
+    QTest::newRow("first unlisted above 99")
+        << "100" << QStringList{code("1"), code("10"), apology("100")};
     QTest::newRow("highest code") << "999" << QStringList{code("9"), code("99"), apology("999")};
     QTest::newRow("hawaii") << "808"
                             << QStringList{code("8"), code("80"),
@@ -95,7 +86,7 @@ void TestKeypad::sequences()
 {
     QFETCH(QString, keys);
     QFETCH(QStringList, texts);
-    KeypadEntry keypad(fixedClock);
+    KeypadEntry keypad(testing::januaryClock);
     QCOMPARE(keypad.resultText(), QString());
     for (qsizetype i = 0; i < keys.size(); ++i) {
         press(keypad, keys[i]);
@@ -114,7 +105,7 @@ void TestKeypad::badDigitChangesNothing_data()
 void TestKeypad::badDigitChangesNothing()
 {
     QFETCH(int, digit);
-    KeypadEntry keypad(fixedClock);
+    KeypadEntry keypad(testing::januaryClock);
     keypad.DigitPressed(2);
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, keypad.DigitPressed(digit));
     QCOMPARE(keypad.areaCode(), qint16(2));
@@ -129,7 +120,7 @@ void TestKeypad::clockReadOncePerListedAnswer()
     int reads = 0;
     KeypadEntry keypad([&reads] {
         ++reads;
-        return fixedClock();
+        return testing::januaryClock();
     });
     for (int digit : {2, 1})
         keypad.DigitPressed(digit);
@@ -143,12 +134,10 @@ void TestKeypad::clockReadOncePerListedAnswer()
 
 void TestKeypad::randomPresses()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("DIALHOUR_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("DIALHOUR_SEED"))
-                             : QRandomGenerator::global()->generate();
+    const quint32 seed = testing::randomSeed();
     QRandomGenerator random(seed);
     const QByteArray context = "replay with DIALHOUR_SEED=" + QByteArray::number(seed);
-    KeypadEntry keypad(fixedClock);
+    KeypadEntry keypad(testing::januaryClock);
     int expected = 0;
     bool startNew = false;
     for (int n = 0; n < 5000; ++n) {
@@ -174,8 +163,8 @@ void TestKeypad::randomPresses()
             QVERIFY2(lines[1].isEmpty() && lines[2] == Apology, context);
         } else {
             QVERIFY2(lines.size() == 4, context);
-            QVERIFY2(lines[1].startsWith(TimeLabel) && lines[2].startsWith(StateLabel)
-                         && lines[3].startsWith(LocationLabel),
+            QVERIFY2(lines[1].startsWith(TimeLabel) && lines[2].startsWith(StateLabel) &&
+                         lines[3].startsWith(LocationLabel),
                      context);
         }
     }

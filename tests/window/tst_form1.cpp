@@ -1,3 +1,4 @@
+#include "support.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -11,12 +12,6 @@
 using namespace dialhour;
 
 namespace {
-
-// 15:07 in New York.
-ClockReading fixedClock()
-{
-    return {QDateTime(QDate(2026, 1, 15), QTime(20, 7), QTimeZone::utc()), QTimeZone::utc()};
-}
 
 QStringList lines(const QString &text)
 {
@@ -64,7 +59,7 @@ private:
 
 void TestForm1::init()
 {
-    form = std::make_unique<Form1>(fixedClock);
+    form = std::make_unique<Form1>(testing::januaryClock);
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
@@ -77,7 +72,8 @@ void TestForm1::cleanup()
 // A digit, or C for "Clear".
 void TestForm1::click(QChar key) const
 {
-    const QByteArray name = key == u'C' ? "Command2" : "Command1_" + QByteArray(1, char(key.unicode()));
+    const QByteArray name =
+        key == u'C' ? "Command2" : "Command1_" + QByteArray(1, char(key.unicode()));
     QTest::mouseClick(control<QPushButton>(name.constData()), Qt::LeftButton);
 }
 
@@ -85,10 +81,11 @@ void TestForm1::clicks_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("walkthrough")
-        << "212"
-        << QStringList{"Area Code:      212", "Time:              3:07 PM.",
-                       "State:             New York", "Location:         New York"};
+    QTest::newRow("walkthrough") << "212"
+                                 << QStringList{"Area Code:      212",
+                                                "Time:              3:07 PM.",
+                                                "State:             New York",
+                                                "Location:         New York"};
     QTest::newRow("then a new code") << "2127" << QStringList{"Area Code:      7"};
     QTest::newRow("unlisted") << "555"
                               << QStringList{"Area Code:      555", "", "Sorry, no such area code"};

@@ -1,5 +1,6 @@
 #include "directory/directory.h"
 #include "keypad/keypad.h"
+#include "support.h"
 #include "window/form1.h"
 
 #include <QButtonGroup>
@@ -21,16 +22,11 @@ private slots:
 
 void TestSoak::randomClicks()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("DIALHOUR_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("DIALHOUR_SEED"))
-                             : QRandomGenerator::global()->generate();
+    const quint32 seed = testing::randomSeed();
     QRandomGenerator random(seed);
     const QByteArray replay = "replay with DIALHOUR_SEED=" + QByteArray::number(seed);
 
-    Form1 form([] {
-        return ClockReading{QDateTime(QDate(2026, 7, 15), QTime(20, 7), QTimeZone::utc()),
-                            QTimeZone::utc()};
-    });
+    Form1 form([] { return testing::clockAt(7); });
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *text1 = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));

@@ -55,14 +55,16 @@ void TestZoneClock::onUtcMachine_data()
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<QString>("text");
     QTest::newRow("afternoon") << "EASTERN" << utc("2026-01-15T20:07") << "3:07 PM.";
-    QTest::newRow("before eight") << "EASTERN" << utc("2026-01-15T12:45") << "7:45 AM. DO NOT CALL.";
-    QTest::newRow("after midnight") << "EASTERN" << utc("2026-01-15T05:05") << "0:05 AM. DO NOT CALL.";
+    QTest::newRow("before eight") << "EASTERN" << utc("2026-01-15T12:45")
+                                  << "7:45 AM. DO NOT CALL.";
+    QTest::newRow("after midnight")
+        << "EASTERN" << utc("2026-01-15T05:05") << "0:05 AM. DO NOT CALL.";
     QTest::newRow("noon") << "EASTERN" << utc("2026-01-15T17:00") << "12:00 PM.";
     QTest::newRow("eight") << "EASTERN" << utc("2026-01-15T13:00") << "8:00 AM.";
     QTest::newRow("last calling minute") << "EASTERN" << utc("2026-01-15T22:59") << "5:59 PM.";
     QTest::newRow("six") << "EASTERN" << utc("2026-01-15T23:00") << "6:00 PM. DO NOT CALL.";
-    QTest::newRow("month rolls back") << "EASTERN" << utc("2026-02-01T03:30")
-                                      << "10:30 PM. DO NOT CALL.";
+    QTest::newRow("month rolls back")
+        << "EASTERN" << utc("2026-02-01T03:30") << "10:30 PM. DO NOT CALL.";
     QTest::newRow("hawaii") << "HAWAII" << utc("2026-01-15T20:07") << "10:07 AM.";
     QTest::newRow("atlantic") << "ATLANTIC" << utc("2026-01-15T20:07") << "4:07 PM.";
     QTest::newRow("central") << "CENTRAL" << utc("2026-01-15T20:07") << "2:07 PM.";
@@ -92,14 +94,14 @@ void TestZoneClock::sameOnEveryMachine_data()
     QTest::newRow("summer hawaii") << "HAWAII" << utc("2026-07-15T20:07") << "10:07 AM.";
     QTest::newRow("summer atlantic") << "ATLANTIC" << utc("2026-07-15T20:07") << "5:07 PM.";
     QTest::newRow("summer mountain") << "MOUNTAIN" << utc("2026-07-15T20:07") << "2:07 PM.";
-    QTest::newRow("spring forward before") << "EASTERN" << utc("2026-03-08T06:59")
-                                           << "1:59 AM. DO NOT CALL.";
-    QTest::newRow("spring forward after") << "EASTERN" << utc("2026-03-08T07:00")
-                                          << "3:00 AM. DO NOT CALL.";
-    QTest::newRow("fall back first 1:30") << "EASTERN" << utc("2026-11-01T05:30")
-                                          << "1:30 AM. DO NOT CALL.";
-    QTest::newRow("fall back second 1:30") << "EASTERN" << utc("2026-11-01T06:30")
-                                           << "1:30 AM. DO NOT CALL.";
+    QTest::newRow("spring forward before")
+        << "EASTERN" << utc("2026-03-08T06:59") << "1:59 AM. DO NOT CALL.";
+    QTest::newRow("spring forward after")
+        << "EASTERN" << utc("2026-03-08T07:00") << "3:00 AM. DO NOT CALL.";
+    QTest::newRow("fall back first 1:30")
+        << "EASTERN" << utc("2026-11-01T05:30") << "1:30 AM. DO NOT CALL.";
+    QTest::newRow("fall back second 1:30")
+        << "EASTERN" << utc("2026-11-01T06:30") << "1:30 AM. DO NOT CALL.";
 }
 
 void TestZoneClock::sameOnEveryMachine()
@@ -124,17 +126,17 @@ void TestZoneClock::withoutZoneRules_data()
                                  << "3:07 PM.";
     QTest::newRow("east of utc") << "EASTERN" << utc("2026-01-15T20:07")
                                  << QByteArray("Europe/Berlin") << "3:07 PM.";
-    QTest::newRow("half-hour bias") << "ATLANTIC" << utc("2026-01-15T20:07")
-                                    << QByteArray("Asia/Kolkata") << "4:07 PM.";
+    QTest::newRow("half-hour bias")
+        << "ATLANTIC" << utc("2026-01-15T20:07") << QByteArray("Asia/Kolkata") << "4:07 PM.";
     // The machine's daylight shift is applied to every zone: all it can do without rules.
-    QTest::newRow("machine on daylight time") << "HAWAII" << utc("2026-07-15T20:07")
-                                              << QByteArray("America/New_York") << "11:07 AM.";
-    QTest::newRow("wraps past midnight") << "EASTERN" << utc("2026-02-01T03:30")
-                                         << QByteArray("UTC") << "10:30 PM. DO NOT CALL.";
+    QTest::newRow("machine on daylight time")
+        << "HAWAII" << utc("2026-07-15T20:07") << QByteArray("America/New_York") << "11:07 AM.";
+    QTest::newRow("wraps past midnight")
+        << "EASTERN" << utc("2026-02-01T03:30") << QByteArray("UTC") << "10:30 PM. DO NOT CALL.";
     QTest::newRow("wraps forward") << "ATLANTIC" << utc("2026-01-15T23:30")
                                    << QByteArray("Asia/Tokyo") << "7:30 PM. DO NOT CALL.";
-    QTest::newRow("unknown machine zone") << "PACIFIC" << utc("2026-01-15T20:07")
-                                          << QByteArray("No/Such_Zone") << "12:07 PM.";
+    QTest::newRow("unknown machine zone")
+        << "PACIFIC" << utc("2026-01-15T20:07") << QByteArray("No/Such_Zone") << "12:07 PM.";
 }
 
 void TestZoneClock::withoutZoneRules()
@@ -152,8 +154,8 @@ void TestZoneClock::unknownZoneShowsMachineTime_data()
     QTest::addColumn<QByteArray>("machine");
     QTest::addColumn<QString>("text");
     QTest::newRow("lower case") << "eastern" << QByteArray("America/New_York") << "3:07 PM.";
-    QTest::newRow("trailing space") << "HAWAII " << QByteArray("Asia/Tokyo")
-                                    << "5:07 AM. DO NOT CALL.";
+    QTest::newRow("trailing space")
+        << "HAWAII " << QByteArray("Asia/Tokyo") << "5:07 AM. DO NOT CALL.";
     QTest::newRow("empty") << "" << QByteArray("UTC") << "8:07 PM. DO NOT CALL.";
 }
 
@@ -173,10 +175,9 @@ void TestZoneClock::machineBias_data()
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<double>("bias");
     QTest::newRow("utc") << QByteArray("UTC") << utc("2026-07-15T12:00") << 0.0;
-    QTest::newRow("daylight not included") << QByteArray("America/New_York")
-                                           << utc("2026-07-15T12:00") << 300.0;
-    QTest::newRow("east of utc") << QByteArray("Europe/Berlin") << utc("2026-01-15T12:00")
-                                 << -60.0;
+    QTest::newRow("daylight not included")
+        << QByteArray("America/New_York") << utc("2026-07-15T12:00") << 300.0;
+    QTest::newRow("east of utc") << QByteArray("Europe/Berlin") << utc("2026-01-15T12:00") << -60.0;
     QTest::newRow("half hour") << QByteArray("Asia/Kolkata") << utc("2026-01-15T12:00") << -330.0;
     QTest::newRow("unknown zone") << QByteArray("No/Such_Zone") << utc("2026-01-15T12:00") << 0.0;
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "zoneclock/zoneclock.h"
+
+#include <QRandomGenerator>
+#include <QtGlobal>
+
+namespace dialhour::testing {
+
+// 20:07 UTC on a machine kept on UTC: 3:07 PM in New York in January, 4:07 PM in July.
+inline ClockReading clockAt(int month) {
+    return {QDateTime(QDate(2026, month, 15), QTime(20, 7), QTimeZone::utc()), QTimeZone::utc()};
+}
+
+inline ClockReading januaryClock() {
+    return clockAt(1);
+}
+
+// A fresh seed for randomized tests, or DIALHOUR_SEED to replay a failure.
+inline quint32 randomSeed() {
+    return qEnvironmentVariableIsSet("DIALHOUR_SEED")
+               ? quint32(qEnvironmentVariableIntValue("DIALHOUR_SEED"))
+               : QRandomGenerator::global()->generate();
+}
+
+} // namespace dialhour::testing
