@@ -7,9 +7,8 @@
 
 namespace dialhour {
 
-KeypadEntry::KeypadEntry(Clock clock, const ZoneRules &rules)
+KeypadEntry::KeypadEntry(Clock clock)
     : clock(std::move(clock))
-    , rules(rules)
 {
 }
 
@@ -47,7 +46,7 @@ void KeypadEntry::answer()
         ResultText += LineBreak + LineBreak + Apology;
         return;
     }
-    ResultText += LineBreak + TimeLabel + ZoneTimeText(zone, clock(), rules);
+    ResultText += LineBreak + TimeLabel + ZoneTimeText(zone, clock());
     ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
     ResultText += LineBreak + LocationLabel + LocationByCode(AreaCode);
 }

@@ -20,8 +20,7 @@ class KeypadEntry {
 public:
     using Clock = std::function<ClockReading()>;
 
-    explicit KeypadEntry(Clock clock = ReadSystemClock,
-                         const ZoneRules &rules = InstalledZoneRules());
+    explicit KeypadEntry(Clock clock = ReadSystemClock);
 
     // digit must be 0..9; anything else throws std::out_of_range and changes nothing.
     void DigitPressed(int digit);
@@ -36,7 +35,6 @@ private:
     void answer();
 
     Clock clock;
-    ZoneRules rules;
     qint16 AreaCode = 0;
     bool StartNewCode = false;
     QString ResultText;

@@ -152,11 +152,6 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QSize Form1::sizeHint() const
-{
-    return ClientSize;
-}
-
 void Form1::digitClicked(int digit)
 {
     keypad.DigitPressed(digit);

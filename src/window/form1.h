@@ -18,8 +18,6 @@ public:
     explicit Form1(dialhour::KeypadEntry::Clock clock = dialhour::ReadSystemClock,
                    QWidget *parent = nullptr);
 
-    QSize sizeHint() const override;
-
 private slots:
     void digitClicked(int digit);
     void clearClicked();
