@@ -103,6 +103,7 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
 
     Label2 = new QLabel(tr("Please enter Area Code by clicking on the number pad:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAccessibleName(Label2->text());
     Label2->setFont(verdana(QFont::Bold));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -133,6 +134,7 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
 
     Label1 = new QLabel(QStringLiteral("Quorvanta"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(tr("Maker"));
     Label1->setFont(verdana(QFont::Bold));
     Label1->setGeometry(192, 248, 73, 17);
 
