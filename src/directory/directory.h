@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QLatin1StringView>
 
 namespace dialhour {
@@ -11,6 +12,8 @@ inline constexpr int LastCode = 999;
 
 // Empty for a code that is not listed: a code is listed exactly when its zone is non-empty.
 QLatin1StringView ZoneByCode(int code);
+// The IANA id of the zone whose wall clock the code keeps; empty for a code that is not listed.
+QByteArrayView ClockZoneByCode(int code);
 QLatin1StringView StateByCode(int code);
 // May be empty for a listed code; leading and trailing spaces are part of the text.
 QLatin1StringView LocationByCode(int code);

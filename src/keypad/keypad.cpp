@@ -46,7 +46,7 @@ void KeypadEntry::answer()
         ResultText += LineBreak + LineBreak + Apology;
         return;
     }
-    ResultText += LineBreak + TimeLabel + ZoneTimeText(zone, clock());
+    ResultText += LineBreak + TimeLabel + ZoneTimeText(zone, ClockZoneByCode(AreaCode), clock());
     ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
     ResultText += LineBreak + LocationLabel + LocationByCode(AreaCode);
 }

@@ -14,17 +14,22 @@ QDateTime machineLocalTime(const ClockReading &clock)
 
 } // namespace
 
-ZoneRules LoadZoneRules()
+QTimeZone ZoneRules::forId(QByteArrayView ianaId) const
 {
-    ZoneRules rules;
-    for (std::size_t i = 0; i < Zones.size(); ++i)
-        rules[i] = QTimeZone(Zones[i].ianaId);
-    return rules;
+    // Qt reads an empty id as the machine's own zone, which is not what an unknown id means.
+    if (ianaId.isEmpty() || source == NoDatabase)
+        return {};
+    if (const auto found = loaded.constFind(QByteArray::fromRawData(ianaId.data(), ianaId.size()));
+        found != loaded.cend())
+        return *found;
+    // An unknown id is kept too, so that it is looked for on disk only once.
+    const QByteArray id = ianaId.toByteArray();
+    return *loaded.insert(id, QTimeZone(id));
 }
 
 const ZoneRules &InstalledZoneRules()
 {
-    static const ZoneRules rules = LoadZoneRules();
+    static const ZoneRules rules;
     return rules;
 }
 
@@ -40,16 +45,17 @@ double MachineBias(const ClockReading &clock)
     return -clock.machineZone.standardTimeOffset(clock.now) / 60.0;
 }
 
-QString ZoneTimeText(QAnyStringView zone, const ClockReading &clock, const ZoneRules &rules)
+QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
+                     const ZoneRules &rules)
 {
     const auto known = std::find_if(Zones.begin(), Zones.end(), [zone](const Zone &candidate) {
         return zone == candidate.name;
     });
     QTime wallClock;
-    if (known == Zones.end()) {
-        wallClock = machineLocalTime(clock).time();
-    } else if (const QTimeZone &rule = rules[std::size_t(known - Zones.begin())]; rule.isValid()) {
+    if (const QTimeZone rule = rules.forId(clockZone); rule.isValid()) {
         wallClock = clock.now.toTimeZone(rule).time();
+    } else if (known == Zones.end()) {
+        wallClock = machineLocalTime(clock).time();
     } else {
         // Without the zone's rules, its standard time is the best we can do, shifted as the
         // machine's own clock is shifted for daylight saving.

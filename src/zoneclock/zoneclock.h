@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAnyStringView>
+#include <QByteArrayView>
 #include <QDateTime>
+#include <QHash>
 #include <QLatin1StringView>
 #include <QString>
 #include <QTimeZone>
@@ -12,27 +14,44 @@ namespace dialhour {
 
 struct Zone {
     QLatin1StringView name;
-    const char *ianaId;
-    // Minutes west of UTC in standard time; used only where the machine lacks the zone's rules.
+    // Minutes west of UTC in standard time; used only where the machine lacks a code's rules.
     int offsetMinutes;
 };
 
 // Matched in this order, exactly and case-sensitively.
 inline constexpr std::array<Zone, 7> Zones{{
-    {QLatin1StringView("EASTERN"), "America/New_York", 300},
-    {QLatin1StringView("CENTRAL"), "America/Chicago", 360},
-    {QLatin1StringView("MOUNTAIN"), "America/Denver", 420},
-    {QLatin1StringView("PACIFIC"), "America/Los_Angeles", 480},
-    {QLatin1StringView("ALASKA"), "America/Anchorage", 540},
-    {QLatin1StringView("HAWAII"), "Pacific/Honolulu", 600},
-    {QLatin1StringView("ATLANTIC"), "America/Halifax", 240},
+    {QLatin1StringView("EASTERN"), 300},
+    {QLatin1StringView("CENTRAL"), 360},
+    {QLatin1StringView("MOUNTAIN"), 420},
+    {QLatin1StringView("PACIFIC"), 480},
+    {QLatin1StringView("ALASKA"), 540},
+    {QLatin1StringView("HAWAII"), 600},
+    {QLatin1StringView("ATLANTIC"), 240},
 }};
 
-// The rules of each of Zones, in the same order; invalid where the machine has none.
-using ZoneRules = std::array<QTimeZone, Zones.size()>;
+// Time-zone rules by IANA id, each read from the installed database on first use and kept: a
+// zone's rules cannot change while the program runs, and most runs need only a few of them.
+class ZoneRules {
+public:
+    enum Source {
+        Installed,
+        // Every id unknown, as on a machine without time-zone data.
+        NoDatabase,
+    };
 
-ZoneRules LoadZoneRules();
-// Loaded on first use and kept: a zone's rules cannot change while the program runs.
+    explicit ZoneRules(Source source = Installed)
+        : source(source)
+    {
+    }
+
+    // Invalid where the id is unknown.
+    QTimeZone forId(QByteArrayView ianaId) const;
+
+private:
+    Source source;
+    mutable QHash<QByteArray, QTimeZone> loaded;
+};
+
 const ZoneRules &InstalledZoneRules();
 
 // The moment an answer is given and the machine's own zone at that moment.
@@ -48,9 +67,10 @@ ClockReading ReadSystemClock();
 // zone is unknown.
 double MachineBias(const ClockReading &clock);
 
-// "3:07 PM." or "7:45 AM. DO NOT CALL." for the zone named `zone` at clock.now. An unknown
-// name gives the machine's own local time.
-QString ZoneTimeText(QAnyStringView zone, const ClockReading &clock,
+// "3:07 PM." or "7:45 AM. DO NOT CALL." at clock.now on the wall clock of `clockZone`, an IANA
+// id. Where the machine has no rules for that id, the time is worked out from the zone named
+// `zone`; an unknown name as well gives the machine's own local time.
+QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
                      const ZoneRules &rules = InstalledZoneRules());
 
 // The text for a 24-hour wall-clock time; the advice depends on the 24-hour value.
