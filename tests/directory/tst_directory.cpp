@@ -13,69 +13,107 @@ class TestDirectory : public QObject {
     Q_OBJECT
 
 private slots:
+    void shape_data();
     void shape();
     void zoneCounts_data();
     void zoneCounts();
     void rows_data();
     void rows();
     void everyClockZoneIsKnown();
-    void unlistedRanges();
+    void unlisted_data();
+    void unlisted();
     void outOfRangeThrows_data();
     void outOfRangeThrows();
 };
 
+namespace {
+
+// Every listed code, or only those of the original list.
+QList<int> listedCodes(bool classicOnly)
+{
+    QList<int> codes;
+    for (int code = FirstCode; code <= LastCode; ++code) {
+        const std::optional<Origin> origin = OriginByCode(code);
+        if (origin && (!classicOnly || *origin == Origin::Classic))
+            codes.append(code);
+    }
+    return codes;
+}
+
+} // namespace
+
+void TestDirectory::shape_data()
+{
+    QTest::addColumn<bool>("classicOnly");
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<int>("canada");
+    QTest::addColumn<int>("dashes");
+    QTest::newRow("original list") << true << 296 << 20 << 21;
+    QTest::newRow("current to mid-2026") << false << 446 << 54 << 26;
+}
+
 void TestDirectory::shape()
 {
-    int listed = 0, canada = 0, dashes = 0, trailing = 0, leading = 0;
+    QFETCH(bool, classicOnly);
+    QFETCH(int, listed);
+    QFETCH(int, canada);
+    QFETCH(int, dashes);
+    int canadas = 0, dashed = 0, trailing = 0, leading = 0;
     qsizetype longest = 0;
-    for (int code = FirstCode; code <= LastCode; ++code) {
-        if (ZoneByCode(code).isEmpty()) {
-            QVERIFY2(ClockZoneByCode(code).isEmpty() && StateByCode(code).isEmpty() &&
-                         LocationByCode(code).isEmpty(),
-                     qPrintable(QString::number(code)));
-            continue;
-        }
-        ++listed;
-        QVERIFY(!StateByCode(code).isEmpty());
+    const QList<int> codes = listedCodes(classicOnly);
+    for (int code : codes) {
+        QVERIFY2(!ZoneByCode(code).isEmpty() && !StateByCode(code).isEmpty(),
+                 qPrintable(QString::number(code)));
         const QLatin1StringView state = StateByCode(code);
         const QLatin1StringView location = LocationByCode(code);
-        canada += state == QLatin1StringView("Canada");
-        dashes += state == QLatin1StringView("--");
+        canadas += state == QLatin1StringView("Canada");
+        dashed += state == QLatin1StringView("--");
         trailing += location.endsWith(u' ');
         leading += location.startsWith(u' ');
         longest = std::max(longest, location.size());
     }
-    QCOMPARE(listed, 296);
-    QCOMPARE(canada, 20);
-    QCOMPARE(dashes, 21);
+    QCOMPARE(codes.size(), listed);
+    QCOMPARE(canadas, canada);
+    QCOMPARE(dashed, dashes);
+    // The codes opened since are written without stray spaces.
     QCOMPARE(trailing, 149);
     QCOMPARE(leading, 3);
     QCOMPARE(longest, 106);
-    for (int code : {717, 763, 913})
-        QVERIFY(LocationByCode(code).startsWith(u' '));
+    for (int code = FirstCode; code <= LastCode; ++code) {
+        QVERIFY2(OriginByCode(code).has_value() != ZoneByCode(code).isEmpty(),
+                 qPrintable(QString::number(code)));
+        if (!OriginByCode(code))
+            QVERIFY2(ClockZoneByCode(code).isEmpty() && StateByCode(code).isEmpty() &&
+                         LocationByCode(code).isEmpty(),
+                     qPrintable(QString::number(code)));
+    }
 }
 
 void TestDirectory::zoneCounts_data()
 {
     QTest::addColumn<QString>("zone");
-    QTest::addColumn<int>("count");
-    QTest::newRow("eastern") << "EASTERN" << 141;
-    QTest::newRow("central") << "CENTRAL" << 83;
-    QTest::newRow("pacific") << "PACIFIC" << 49;
-    QTest::newRow("mountain") << "MOUNTAIN" << 18;
-    QTest::newRow("atlantic") << "ATLANTIC" << 3;
-    QTest::newRow("alaska") << "ALASKA" << 1;
-    QTest::newRow("hawaii") << "HAWAII" << 1;
+    QTest::addColumn<int>("classic");
+    QTest::addColumn<int>("all");
+    QTest::newRow("eastern") << "EASTERN" << 141 << 220;
+    QTest::newRow("central") << "CENTRAL" << 83 << 124;
+    QTest::newRow("pacific") << "PACIFIC" << 49 << 63;
+    QTest::newRow("mountain") << "MOUNTAIN" << 18 << 26;
+    QTest::newRow("atlantic") << "ATLANTIC" << 3 << 10;
+    QTest::newRow("alaska") << "ALASKA" << 1 << 1;
+    QTest::newRow("hawaii") << "HAWAII" << 1 << 2;
 }
 
 void TestDirectory::zoneCounts()
 {
     QFETCH(QString, zone);
-    QFETCH(int, count);
-    int found = 0;
-    for (int code = FirstCode; code <= LastCode; ++code)
-        found += ZoneByCode(code) == zone;
-    QCOMPARE(found, count);
+    QFETCH(int, classic);
+    QFETCH(int, all);
+    const auto count = [&zone](const QList<int> &codes) {
+        return std::count_if(codes.begin(), codes.end(),
+                             [&zone](int code) { return ZoneByCode(code) == zone; });
+    };
+    QCOMPARE(count(listedCodes(true)), classic);
+    QCOMPARE(count(listedCodes(false)), all);
 }
 
 void TestDirectory::rows_data()
@@ -128,6 +166,12 @@ void TestDirectory::rows_data()
         {"316 was Witchita", 316, "CENTRAL", "America/Chicago", "Kansas", "Wichita"},
         {"870 label and places", 870, "CENTRAL", "America/Chicago", "Arkansas",
          "Jonesboro, Monticello, Mountain Home, Pine Bluff & Texarkana"},
+        // Opened since the original list.
+        {"929 overlay", 929, "EASTERN", "America/New_York", "New York",
+         "Bronx, Brooklyn, Queens & Staten Island"},
+        {"368 Canadian", 368, "MOUNTAIN", "America/Edmonton", "Canada", "Alberta"},
+        {"829 Caribbean", 829, "ATLANTIC", "America/Santo_Domingo", "--", "Dominican Republic"},
+        {"684 American Samoa", 684, "HAWAII", "Pacific/Pago_Pago", "--", "American Samoa"},
         {"211 unlisted", 211, "", "", "", ""},
     };
     for (const Case &c : cases)
@@ -162,11 +206,29 @@ void TestDirectory::everyClockZoneIsKnown()
     qInfo("%lld distinct clock zones", qlonglong(ids.size()));
 }
 
-void TestDirectory::unlistedRanges()
+void TestDirectory::unlisted_data()
 {
-    for (int code = 0; code <= 200; ++code)
-        QVERIFY2(ZoneByCode(code).isEmpty(), qPrintable(QString::number(code)));
-    for (int code = 990; code <= 999; ++code)
+    QTest::addColumn<QList<int>>("codes");
+    const auto range = [](int first, int last) {
+        QList<int> codes;
+        for (int code = first; code <= last; ++code)
+            codes.append(code);
+        return codes;
+    };
+    QTest::newRow("0..200") << range(0, 200);
+    QTest::newRow("990..999") << range(990, 999);
+    QTest::newRow("N11 services") << QList<int>{211, 311, 411, 511, 611, 711, 811, 911};
+    QTest::newRow("555") << QList<int>{555};
+    QTest::newRow("personal") << range(521, 529) + QList<int>{500, 533, 544, 566, 577, 588};
+    QTest::newRow("600 and 700") << QList<int>{600, 700};
+    QTest::newRow("toll-free") << QList<int>{800, 833, 844, 855, 866, 877, 888};
+    QTest::newRow("premium") << QList<int>{900};
+}
+
+void TestDirectory::unlisted()
+{
+    QFETCH(QList<int>, codes);
+    for (int code : codes)
         QVERIFY2(ZoneByCode(code).isEmpty(), qPrintable(QString::number(code)));
 }
 

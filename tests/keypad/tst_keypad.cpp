@@ -72,6 +72,11 @@ void TestKeypad::sequences_data()
                                  << QStringList{
                                         code("2"), code("20"),
                                         answer("204", "2:07 PM.", "Canada", "Manitoba    ")};
+    QTest::newRow("opened since the original list")
+        << "929"
+        << QStringList{
+               code("9"), code("92"),
+               answer("929", "3:07 PM.", "New York", "Bronx, Brooklyn, Queens & Staten Island")};
     QTest::newRow("first unlisted above 99")
         << "100" << QStringList{code("1"), code("10"), apology("100")};
     QTest::newRow("highest code") << "999" << QStringList{code("9"), code("99"), apology("999")};

@@ -114,6 +114,9 @@ void TestZoneClock::codesKeepTheirOwnClock_data()
         {"El Paso, mountain", 915, "1:07 PM.", "2:07 PM."},
         {"Honolulu", 808, "10:07 AM.", "10:07 AM."},
         {"New York", 212, "3:07 PM.", "4:07 PM."},
+        {"American Samoa", 684, "9:07 AM.", "9:07 AM."},
+        {"Dominican Republic", 829, "4:07 PM.", "4:07 PM."},
+        {"Alberta", 368, "1:07 PM.", "2:07 PM."},
     };
     for (const Case &c : cases) {
         QTest::addRow("%d %s, winter", c.code, c.name) << c.code << winter << c.winter;
