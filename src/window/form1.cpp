@@ -1,12 +1,15 @@
 #include "window/form1.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -38,17 +41,46 @@ QFont verdana(QFont::Weight weight)
     return font;
 }
 
-QString notice()
+const QStringList &noticeLines()
 {
-    return QStringList{QString(),
-                       QStringLiteral("Register at"),
-                       QStringLiteral("quorvanta.example"),
-                       QStringLiteral("to get updates"),
-                       QStringLiteral("and support. Send"),
-                       QStringLiteral("errors to "),
-                       QStringLiteral("bugs@quorvanta.example"),
-                       QString()}
-        .join(QStringLiteral("\r\n"));
+    static const QStringList lines{QString(),
+                                   QStringLiteral("Register at"),
+                                   QStringLiteral("quorvanta.example"),
+                                   QStringLiteral("to get updates"),
+                                   QStringLiteral("and support. Send"),
+                                   QStringLiteral("errors to "),
+                                   QStringLiteral("bugs@quorvanta.example"),
+                                   QString()};
+    return lines;
+}
+
+// The notice box cannot grow, so it takes the largest pixel size of the platform's font at which
+// every line fits whole, addresses included. Pixels, not points: the box is measured in pixels
+// and must not overflow when the desktop's font DPI is raised.
+QFont noticeFont(const QFont &base, QSizeF room)
+{
+    const auto fits = [&room](const QFont &font) {
+        const QFontMetricsF metrics(font);
+        qreal widest = 0;
+        for (const QString &line : noticeLines())
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest <= room.width() &&
+               metrics.lineSpacing() * noticeLines().size() <= room.height();
+    };
+    QFont font = base;
+    if (fits(font))
+        return font;
+    // Widths scale almost linearly with size, so start near the answer instead of trying every
+    // size down: each size tried costs a font load at start-up.
+    const QFontMetricsF metrics(base);
+    qreal widest = 0;
+    for (const QString &line : noticeLines())
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    int pixels = int(QFontInfo(base).pixelSize() * room.width() / widest);
+    for (font.setPixelSize(std::max(pixels, 1)); pixels > 6 && !fits(font);
+         font.setPixelSize(--pixels)) {
+    }
+    return font;
 }
 
 QIcon appIcon()
@@ -125,16 +157,23 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
     Command3 = button(this, tr("Quit"), QStringLiteral("Command3"), {112, 216, 41, 29});
 
     Text2 = textBox(this, "Text2", tr("Notice"));
-    Text2->setPlainText(notice());
     Text2->setGeometry(168, 120, 113, 113);
     Text2->document()->setDocumentMargin(2);
+    // Lines too long for the box wrap between words, never inside an address.
+    Text2->setWordWrapMode(QTextOption::WordWrap);
+    const qreal inset = 2 * (Text2->frameWidth() + Text2->document()->documentMargin());
+    Text2->setFont(
+        noticeFont(QApplication::font(Text2),
+                   QSizeF(Text2->width() - inset - Text2->cursorWidth(), Text2->height() - inset)));
+    Text2->setPlainText(noticeLines().join(QStringLiteral("\r\n")));
     QPalette grey = Text2->palette();
     grey.setColor(QPalette::Base, QColor(192, 192, 192));
     Text2->setPalette(grey);
 
     Label1 = new QLabel(QStringLiteral("Quorvanta"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAccessibleName(tr("Maker"));
+    Label1->setAccessibleName(Label1->text());
+    Label1->setAccessibleDescription(tr("Maker"));
     Label1->setFont(verdana(QFont::Bold));
     Label1->setGeometry(192, 248, 73, 17);
 

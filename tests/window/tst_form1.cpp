@@ -6,7 +6,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 using namespace dialhour;
@@ -39,6 +43,7 @@ private slots:
     void typingChangesNothing();
     void resultCanBeCopied();
     void notice();
+    void noticeFitsWhole();
     void everyControlIsNamedForScreenReaders();
     void endsProgram_data();
     void endsProgram();
@@ -163,7 +168,6 @@ void TestForm1::fonts()
         QCOMPARE(font.pointSizeF(), 8.25);
         QCOMPARE(font.weight(), qstrcmp(name, "Text1") == 0 ? QFont::Normal : QFont::Bold);
     }
-    QCOMPARE(control("Text2")->font(), QApplication::font(control("Text2")));
     QCOMPARE(control("Command3")->font(), QApplication::font(control("Command3")));
 }
 
@@ -237,14 +241,36 @@ void TestForm1::notice()
     QCOMPARE(form->windowIcon().availableSizes().size(), 3);
 }
 
+void TestForm1::noticeFitsWhole()
+{
+    auto *text2 = control<QPlainTextEdit>("Text2");
+    QCOMPARE(text2->geometry(), QRect(168, 120, 113, 113));
+    QTextDocument *document = text2->document();
+    QCOMPARE(document->blockCount(), 8);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
+    QCOMPARE(text2->verticalScrollBar()->maximum(), 0);
+    QVERIFY(!text2->verticalScrollBar()->isVisible());
+    // Never smaller than the platform's font needs it to be, nor unreadably small.
+    const int pixels = QFontInfo(text2->font()).pixelSize();
+    QVERIFY(pixels >= 7 && pixels <= QFontInfo(QApplication::font(text2)).pixelSize());
+}
+
 void TestForm1::everyControlIsNamedForScreenReaders()
 {
     for (QWidget *widget : form->findChildren<QWidget *>()) {
         if (widget->parentWidget() != form.get())
             continue; // the parts Qt builds inside a text box
-        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        const QString name = widget->accessibleName();
+        QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
         QVERIFY2(!widget->objectName().isEmpty(), widget->metaObject()->className());
+        // A screen reader says what a sighted person reads on the control.
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            QCOMPARE(name, label->text());
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            QCOMPARE(name, button->text());
     }
+    QCOMPARE(control("Label1")->accessibleDescription(), "Maker");
 }
 
 void TestForm1::endsProgram_data()
