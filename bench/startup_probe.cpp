@@ -1,8 +1,11 @@
-// Starts a program and reports, from outside it, how long it took to map its first window
-// and how much resident memory it holds once shown. Runs against any X server (Xvfb here).
+// Starts a program and reports, from outside it, how long it took to map its first window, how
+// long until that window's first pixels were drawn, and how much resident memory it holds once
+// shown. Runs against any X server with the DAMAGE extension (Xvfb here).
 //
-//   dialhour-startup-probe PROGRAM [ARGS...]   prints "<milliseconds> <resident KiB>"
+//   dialhour-startup-probe PROGRAM [ARGS...]
+//   prints "<ms to mapped> <resident KiB> <ms to first paint>"
 
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -51,6 +54,11 @@ int main(int argc, char *argv[])
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection))
         return fail("cannot open the X display");
+    const xcb_query_extension_reply_t *damage = xcb_get_extension_data(connection, &xcb_damage_id);
+    if (!damage || !damage->present)
+        return fail("the X server has no DAMAGE extension");
+    free(xcb_damage_query_version_reply(
+        connection, xcb_damage_query_version(connection, XCB_DAMAGE_MAJOR_VERSION, 0), nullptr));
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
@@ -61,30 +69,51 @@ int main(int argc, char *argv[])
     if (posix_spawn(&child, argv[1], nullptr, nullptr, argv + 1, environ) != 0)
         return fail("cannot start the program");
 
+    // Every top-level window is watched for drawing from its creation, so that no paint between
+    // the map and the probe's reaction to it is missed.
     const auto deadline = start + std::chrono::seconds(20);
-    bool mapped = false;
+    xcb_window_t shownWindow = XCB_NONE;
+    Clock::time_point mapped, painted;
+    bool paintedAny = false;
     pollfd watch{xcb_get_file_descriptor(connection), POLLIN, 0};
-    while (!mapped && Clock::now() < deadline) {
+    while (!paintedAny && Clock::now() < deadline) {
         poll(&watch, 1, 100);
         while (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {
-            mapped = mapped || (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
+            const int type = event->response_type & 0x7f;
+            if (type == XCB_CREATE_NOTIFY) {
+                const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
+                xcb_damage_create(connection, xcb_generate_id(connection), created->window,
+                                  XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                xcb_flush(connection);
+            } else if (type == XCB_MAP_NOTIFY && shownWindow == XCB_NONE) {
+                shownWindow = reinterpret_cast<xcb_map_notify_event_t *>(event)->window;
+                mapped = Clock::now();
+            } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY && shownWindow != XCB_NONE &&
+                       reinterpret_cast<xcb_damage_notify_event_t *>(event)->drawable ==
+                           shownWindow) {
+                painted = Clock::now();
+                paintedAny = true;
+            }
             free(event);
         }
         if (xcb_connection_has_error(connection))
             return fail("lost the X display", child);
     }
-    const auto shown = Clock::now();
-    if (!mapped)
+    if (shownWindow == XCB_NONE)
         return fail("no window was mapped within 20 s", child);
+    if (!paintedAny)
+        return fail("the window was not drawn within 20 s", child);
 
-    // Let the first paint and any lazy loading after it finish before reading memory.
+    // Let any lazy loading after the first paint finish before reading memory.
     std::this_thread::sleep_for(std::chrono::milliseconds(700));
     const long rss = residentKiB(child);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     xcb_disconnect(connection);
 
-    std::printf("%.1f %ld\n", std::chrono::duration<double, std::milli>(shown - start).count(),
-                rss);
+    const auto ms = [start](Clock::time_point t) {
+        return std::chrono::duration<double, std::milli>(t - start).count();
+    };
+    std::printf("%.1f %ld %.1f\n", ms(mapped), rss, ms(painted));
     return rss > 0 ? 0 : fail("cannot read resident memory");
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImageReader>
@@ -30,12 +31,15 @@ constexpr std::array<QRect, 10> DigitGeometry{{
     {112, 184, 41, 29},
 }};
 
-// Where Verdana is missing, a sans-serif of similar width keeps the prompt on two lines.
+// Where Verdana is missing, the platform's own sans-serif stands in. Asking for Verdana there
+// anyway would make the font system search for a substitute, a few milliseconds at start-up.
 QFont verdana(QFont::Weight weight)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
+    static const bool installed =
+        QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive);
+    QFont font = QApplication::font();
+    if (installed)
+        font.setFamilies({QStringLiteral("Verdana")});
     font.setPointSizeF(8.25);
     font.setWeight(weight);
     return font;
@@ -59,27 +63,29 @@ const QStringList &noticeLines()
 // and must not overflow when the desktop's font DPI is raised.
 QFont noticeFont(const QFont &base, QSizeF room)
 {
-    const auto fits = [&room](const QFont &font) {
+    const auto widest = [](const QFont &font) {
         const QFontMetricsF metrics(font);
-        qreal widest = 0;
+        qreal width = 0;
         for (const QString &line : noticeLines())
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        return widest <= room.width() &&
-               metrics.lineSpacing() * noticeLines().size() <= room.height();
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
     };
+    const auto fits = [&room](const QFont &font, qreal width) {
+        return width <= room.width() &&
+               QFontMetricsF(font).lineSpacing() * noticeLines().size() <= room.height();
+    };
+    const qreal baseWidth = widest(base);
+    if (fits(base, baseWidth))
+        return base;
+    // Widths grow almost in step with the size, so the search starts next to the answer rather
+    // than trying every size down: each size tried is a font loaded at start-up. Below 7 pixels
+    // text is unreadable, so the notice would rather wrap between words.
+    constexpr int smallest = 7;
+    int pixels = std::max(smallest, int(QFontInfo(base).pixelSize() * room.width() / baseWidth));
     QFont font = base;
-    if (fits(font))
-        return font;
-    // Widths scale almost linearly with size, so start near the answer instead of trying every
-    // size down: each size tried costs a font load at start-up.
-    const QFontMetricsF metrics(base);
-    qreal widest = 0;
-    for (const QString &line : noticeLines())
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    int pixels = int(QFontInfo(base).pixelSize() * room.width() / widest);
-    for (font.setPixelSize(std::max(pixels, 1)); pixels > 6 && !fits(font);
-         font.setPixelSize(--pixels)) {
-    }
+    font.setPixelSize(pixels);
+    while (pixels > smallest && !fits(font, widest(font)))
+        font.setPixelSize(--pixels);
     return font;
 }
 
@@ -131,7 +137,6 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Dialhour"));
     setFixedSize(ClientSize);
-    setWindowIcon(appIcon());
 
     Label2 = new QLabel(tr("Please enter Area Code by clicking on the number pad:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -191,6 +196,17 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
     connect(Command1, &QButtonGroup::idClicked, this, &Form1::digitClicked);
     connect(Command2, &QPushButton::clicked, this, &Form1::clearClicked);
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool Form1::event(QEvent *event)
+{
+    // The icon is not needed to draw the window, so it is read once the window has been drawn.
+    if (event->type() == QEvent::Paint && !iconRequested) {
+        iconRequested = true;
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(appIcon()); }, Qt::QueuedConnection);
+    }
+    return QWidget::event(event);
 }
 
 void Form1::digitClicked(int digit)

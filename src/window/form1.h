@@ -18,6 +18,9 @@ public:
     explicit Form1(dialhour::KeypadEntry::Clock clock = dialhour::ReadSystemClock,
                    QWidget *parent = nullptr);
 
+protected:
+    bool event(QEvent *event) override;
+
 private slots:
     void digitClicked(int digit);
     void clearClicked();
@@ -26,6 +29,7 @@ private:
     void showResult();
 
     dialhour::KeypadEntry keypad;
+    bool iconRequested = false;
 
     QLabel *Label1;
     QLabel *Label2;

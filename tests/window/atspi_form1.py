@@ -29,7 +29,7 @@ ANSWER = "\n".join([
 ])
 
 
-def wait_for(what, probe, seconds=10.0):
+def wait_for(what, probe, seconds=30.0):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         found = probe()
@@ -39,7 +39,7 @@ def wait_for(what, probe, seconds=10.0):
     sys.exit(f"FAIL: {what} within {seconds} s")
 
 
-def wait_until(condition, seconds=5.0):
+def wait_until(condition, seconds=15.0):
     deadline = time.monotonic() + seconds
     while not condition():
         if time.monotonic() > deadline:

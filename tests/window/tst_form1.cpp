@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -162,9 +163,13 @@ void TestForm1::geometry()
 
 void TestForm1::fonts()
 {
+    // Verdana where installed, else the platform's own family.
+    const QString family = QFontDatabase::families().contains("Verdana", Qt::CaseInsensitive)
+                               ? QStringLiteral("Verdana")
+                               : QApplication::font().family();
     for (const char *name : {"Label1", "Label2", "Text1"}) {
         const QFont font = control(name)->font();
-        QCOMPARE(font.families().value(0), "Verdana");
+        QCOMPARE(font.families().value(0, font.family()), family);
         QCOMPARE(font.pointSizeF(), 8.25);
         QCOMPARE(font.weight(), qstrcmp(name, "Text1") == 0 ? QFont::Normal : QFont::Bold);
     }
@@ -238,7 +243,7 @@ void TestForm1::notice()
     QCOMPARE(control<QLabel>("Label2")->text(),
              "Please enter Area Code by clicking on the number pad:");
     QCOMPARE(form->windowTitle(), "Dialhour");
-    QCOMPARE(form->windowIcon().availableSizes().size(), 3);
+    QTRY_COMPARE(form->windowIcon().availableSizes().size(), 3); // read after the first paint
 }
 
 void TestForm1::noticeFitsWhole()
