@@ -48,6 +48,12 @@ def wait_until(condition, seconds=15.0):
     return True
 
 
+def exited(process):
+    if process.poll() is not None:
+        sys.exit(f"FAIL: the program ended with {process.returncode} before it was found")
+    return None
+
+
 def find_application(name):
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == name:
@@ -75,7 +81,8 @@ def main():
     process = subprocess.Popen([host], env=env)
     try:
         name = os.path.basename(host)
-        app = wait_for(f"{name} on the accessibility bus", lambda: find_application(name))
+        app = wait_for(f"{name} on the accessibility bus",
+                       lambda: find_application(name) or exited(process))
         found = {}
         if not wait_until(lambda: found.update(
                 {(node.getRole(), node.name): node for node in controls(app)})
