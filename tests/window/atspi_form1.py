@@ -29,17 +29,7 @@ ANSWER = "\n".join([
 ])
 
 
-def wait_for(what, probe, seconds=30.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"FAIL: {what} within {seconds} s")
-
-
-def wait_until(condition, seconds=15.0):
+def wait_until(condition, seconds=30.0):
     deadline = time.monotonic() + seconds
     while not condition():
         if time.monotonic() > deadline:
@@ -48,17 +38,11 @@ def wait_until(condition, seconds=15.0):
     return True
 
 
-def exited(process):
+def find_application(name, process):
     if process.poll() is not None:
         sys.exit(f"FAIL: the program ended with {process.returncode} before it was found")
-    return None
-
-
-def find_application(name):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == name:
-            return app
-    return None
+    return next((app for app in pyatspi.Registry.getDesktop(0)
+                  if app is not None and app.name == name), None)
 
 
 def controls(root):
@@ -81,8 +65,10 @@ def main():
     process = subprocess.Popen([host], env=env)
     try:
         name = os.path.basename(host)
-        app = wait_for(f"{name} on the accessibility bus",
-                       lambda: find_application(name) or exited(process))
+        apps = []
+        if not wait_until(lambda: apps.append(find_application(name, process)) or apps[-1]):
+            sys.exit(f"FAIL: {name} is not on the accessibility bus")
+        app = apps[-1]
         found = {}
         if not wait_until(lambda: found.update(
                 {(node.getRole(), node.name): node for node in controls(app)})
@@ -90,8 +76,9 @@ def main():
             missing = [f"{role} {name!r}"
                        for role, name in EXPECTED if (role, name) not in found]
             sys.exit(f"FAIL: no control found for {', '.join(missing)}")
-        failures = 0
+        checks = failures = 0
         for key, description in EXPECTED.items():
+            checks += description is not None
             if description is not None and found[key].description != description:
                 print(f"FAIL: {key[1]!r} is described as {found[key].description!r}")
                 failures += 1
@@ -100,10 +87,12 @@ def main():
         result = found[(pyatspi.ROLE_TEXT, "Result")]
         for digit, expected in zip("212", ["Area Code:      2", "Area Code:      21", ANSWER]):
             found[(pyatspi.ROLE_PUSH_BUTTON, digit)].queryAction().doAction(0)
+            checks += 1
             if not wait_until(lambda: text_of(result) == expected):
                 print(f"FAIL: after pressing {digit} the result reads {text_of(result)!r}, "
                       f"not {expected!r}")
                 failures += 1
+        checks += 2
         notice = text_of(found[(pyatspi.ROLE_TEXT, "Notice")])
         if "bugs@quorvanta.example" not in notice:
             print(f"FAIL: the notice reads {notice!r}")
@@ -113,7 +102,7 @@ def main():
         if process.wait(timeout=10) != 0:
             print(f"FAIL: Quit ended the program with {process.returncode}")
             failures += 1
-        checks = len(EXPECTED) + 5
+        checks += len(EXPECTED)  # every control was found by role and name
         print(f"{checks - failures} passed, {failures} failed")
         return 1 if failures else 0
     finally:
