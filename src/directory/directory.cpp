@@ -483,7 +483,8 @@ constexpr bool isAsciiLetter(char c)
 }
 
 // The shape of an IANA zone id such as "America/Indiana/Indianapolis": two or more parts
-// separated by '/', each a capital letter followed by letters, '_' or '-', at most 14 in all.
+// separated by '/', each a capital letter followed by letters, '_' or '-', and each at most 14
+// characters long.
 // Whether the id is in the installed database is a matter for the machine, checked by a test.
 constexpr bool isZoneId(std::string_view id)
 {

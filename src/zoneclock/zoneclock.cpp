@@ -48,19 +48,19 @@ double MachineBias(const ClockReading &clock)
 QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
                      const ZoneRules &rules)
 {
+    if (const QTimeZone rule = rules.forId(clockZone); rule.isValid()) {
+        const QTime wallClock = clock.now.toTimeZone(rule).time();
+        return FormatZoneTime(wallClock.hour(), wallClock.minute());
+    }
     const auto known = std::find_if(Zones.begin(), Zones.end(), [zone](const Zone &candidate) {
         return zone == candidate.name;
     });
-    QTime wallClock;
-    if (const QTimeZone rule = rules.forId(clockZone); rule.isValid()) {
-        wallClock = clock.now.toTimeZone(rule).time();
-    } else if (known == Zones.end()) {
-        wallClock = machineLocalTime(clock).time();
-    } else {
+    QTime wallClock = machineLocalTime(clock).time();
+    if (known != Zones.end()) {
         // Without the zone's rules, its standard time is the best we can do, shifted as the
         // machine's own clock is shifted for daylight saving.
         const int shiftMinutes = int(MachineBias(clock)) - known->offsetMinutes;
-        wallClock = machineLocalTime(clock).time().addSecs(shiftMinutes * 60); // wraps at midnight
+        wallClock = wallClock.addSecs(shiftMinutes * 60); // wraps at midnight
     }
     return FormatZoneTime(wallClock.hour(), wallClock.minute());
 }
