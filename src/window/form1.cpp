@@ -171,8 +171,13 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
         noticeFont(QApplication::font(Text2),
                    QSizeF(Text2->width() - inset - Text2->cursorWidth(), Text2->height() - inset)));
     Text2->setPlainText(noticeLines().join(QStringLiteral("\r\n")));
+    // A colour forced on one side of a pair is forced on the other too, or a dark theme's light
+    // text would land on the light grey.
     QPalette grey = Text2->palette();
     grey.setColor(QPalette::Base, QColor(192, 192, 192));
+    grey.setColor(QPalette::Text, Qt::black);
+    grey.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    grey.setColor(QPalette::HighlightedText, Qt::white);
     Text2->setPalette(grey);
 
     Label1 = new QLabel(QStringLiteral("Quorvanta"), this);

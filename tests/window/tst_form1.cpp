@@ -1,6 +1,7 @@
 #include "support.h"
 #include "window/form1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -21,6 +22,33 @@ namespace {
 QStringList lines(const QString &text)
 {
     return text.isEmpty() ? QStringList() : text.split(u'\n');
+}
+
+// WCAG 2's contrast ratio, 1 to 21.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &color) {
+        const auto linear = [](qreal c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+               0.0722 * linear(color.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// A dark desktop theme as Qt receives it from GTK's Adwaita dark, KDE's Breeze dark or
+// Windows' dark mode: light text on dark surfaces.
+QPalette darkPalette()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                      QPalette::BrightText, QPalette::HighlightedText})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+    dark.setColor(QPalette::Highlight, QColor(0x1b, 0x57, 0x9a));
+    return dark;
 }
 
 } // namespace
@@ -45,6 +73,8 @@ private slots:
     void resultCanBeCopied();
     void notice();
     void noticeFitsWhole();
+    void readableUnderAnyPalette_data();
+    void readableUnderAnyPalette();
     void everyControlIsNamedForScreenReaders();
     void endsProgram_data();
     void endsProgram();
@@ -259,6 +289,54 @@ void TestForm1::noticeFitsWhole()
     // Never smaller than the platform's font needs it to be, nor unreadably small.
     const int pixels = QFontInfo(text2->font()).pixelSize();
     QVERIFY(pixels >= 7 && pixels <= QFontInfo(QApplication::font(text2)).pixelSize());
+}
+
+void TestForm1::readableUnderAnyPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("platform") << QApplication::palette();
+    QTest::newRow("dark") << darkPalette();
+}
+
+void TestForm1::readableUnderAnyPalette()
+{
+    QFETCH(QPalette, palette);
+    const QPalette platform = QApplication::palette();
+    const auto restore = qScopeGuard([&platform] { QApplication::setPalette(platform); });
+    QApplication::setPalette(palette);
+    form = std::make_unique<Form1>(testing::januaryClock);
+    for (QWidget *widget : form->findChildren<QWidget *>()) {
+        if (widget->parentWidget() != form.get())
+            continue;
+        // Text and what it is painted on: labels on the window, buttons on their bevel, text
+        // boxes on their base, and selected text on the selection where we colour it.
+        auto *box = qobject_cast<QPlainTextEdit *>(widget);
+        QList<std::pair<QPalette::ColorRole, QPalette::ColorRole>> pairs{
+            {QPalette::WindowText, QPalette::Window}};
+        if (qobject_cast<QAbstractButton *>(widget))
+            pairs = {{QPalette::ButtonText, QPalette::Button}};
+        else if (box)
+            pairs = {{QPalette::Text, QPalette::Base},
+                     {QPalette::HighlightedText, QPalette::Highlight}};
+        const QPalette &painted = box ? box->viewport()->palette() : widget->palette();
+        const QPalette &behind = qobject_cast<QLabel *>(widget) ? form->palette() : painted;
+        for (auto group : {QPalette::Active, QPalette::Inactive}) {
+            for (auto [ink, paper] : pairs) {
+                const QColor text = painted.color(group, ink);
+                const QColor background = behind.color(group, paper);
+                // How well a theme's own selection reads is the theme's business.
+                if (ink == QPalette::HighlightedText && text == palette.color(group, ink) &&
+                    background == palette.color(group, paper))
+                    continue;
+                const qreal ratio = contrast(text, background);
+                QVERIFY2(ratio >= 4.5,
+                         qPrintable(QStringLiteral("%1: %2:1, %3 on %4")
+                                        .arg(widget->objectName())
+                                        .arg(ratio, 0, 'f', 1)
+                                        .arg(text.name(), background.name())));
+            }
+        }
+    }
 }
 
 void TestForm1::everyControlIsNamedForScreenReaders()
