@@ -1,5 +1,7 @@
 #include "window/form1.h"
 
+#include "window/announcement.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -116,6 +118,16 @@ QPlainTextEdit *textBox(QWidget *parent, const char *name, const QString &access
     return box;
 }
 
+// The answer as a screen reader should say it: its lines without the blank one or the runs of
+// spaces that line the values up on screen.
+QString spokenAnswer(const QString &result)
+{
+    QStringList lines;
+    for (const QString &line : result.split(dialhour::LineBreak, Qt::SkipEmptyParts))
+        lines << line.simplified();
+    return lines.join(u'\n');
+}
+
 QPushButton *button(QWidget *parent, const QString &caption, const QString &name,
                     const QRect &geometry)
 {
@@ -134,6 +146,7 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
     : QWidget(parent)
     , keypad(std::move(clock))
 {
+    installFormAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Dialhour"));
     setFixedSize(ClientSize);
@@ -145,6 +158,8 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setGeometry(16, 0, 265, 33);
+    // Said with the title when the window opens, before the first key of the pad.
+    setAccessibleDescription(Label2->text());
 
     Text1 = textBox(this, "Text1", tr("Result"));
     Text1->setFont(verdana(QFont::Normal));
@@ -198,6 +213,8 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, QWidget *parent)
         previous = next;
     }
 
+    announcement = new Announcement(this);
+
     connect(Command1, &QButtonGroup::idClicked, this, &Form1::digitClicked);
     connect(Command2, &QPushButton::clicked, this, &Form1::clearClicked);
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
@@ -218,6 +235,9 @@ void Form1::digitClicked(int digit)
 {
     keypad.DigitPressed(digit);
     showResult();
+    // Only a whole answer is spoken: the digits before it are the keys just pressed.
+    if (keypad.startNewCode())
+        announcement->announce(spokenAnswer(keypad.resultText()));
 }
 
 void Form1::clearClicked()

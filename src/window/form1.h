@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class Announcement;
 class QButtonGroup;
 class QLabel;
 class QPlainTextEdit;
@@ -30,6 +31,7 @@ private:
 
     dialhour::KeypadEntry keypad;
     bool iconRequested = false;
+    Announcement *announcement;
 
     QLabel *Label1;
     QLabel *Label2;

@@ -2,6 +2,7 @@
 #include "window/form1.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -76,6 +77,8 @@ private slots:
     void readableUnderAnyPalette_data();
     void readableUnderAnyPalette();
     void everyControlIsNamedForScreenReaders();
+    void screenReaderHearsEachAnswer_data();
+    void screenReaderHearsEachAnswer();
     void endsProgram_data();
     void endsProgram();
 
@@ -354,6 +357,39 @@ void TestForm1::everyControlIsNamedForScreenReaders()
             QCOMPARE(name, button->text());
     }
     QCOMPARE(control("Label1")->accessibleDescription(), "Maker");
+}
+
+void TestForm1::screenReaderHearsEachAnswer_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("heard");
+    const QString answer212("Area Code: 212\nTime: 3:07 PM.\nState: New York\nLocation: New York");
+    QTest::newRow("answer") << "212" << answer212;
+    QTest::newRow("partial codes are not announced") << "2127" << answer212;
+    QTest::newRow("apology") << "555" << "Area Code: 555\nSorry, no such area code";
+    QTest::newRow("cleared") << "21C" << QString();
+}
+
+// What Orca makes of this is tested over the real accessibility bus; this checks what the
+// window tells it.
+void TestForm1::screenReaderHearsEachAnswer()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, heard);
+    // A frame that a screen reader names by its title and describes by the prompt.
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(form.get());
+    QCOMPARE(frame->role(), QAccessible::Window);
+    QCOMPARE(frame->text(QAccessible::Name), "Dialhour");
+    QCOMPARE(frame->text(QAccessible::Description), control<QLabel>("Label2")->text());
+
+    for (QChar key : keys)
+        click(key);
+    // The announcement is the frame's last child, reached as any other.
+    QAccessibleInterface *announcement = frame->child(frame->childCount() - 1);
+    QCOMPARE(announcement->role(), QAccessible::Notification);
+    QCOMPARE(announcement->text(QAccessible::Name), heard);
+    QCOMPARE(frame->indexOfChild(announcement), frame->childCount() - 1);
+    QCOMPARE(announcement->parent(), frame);
 }
 
 void TestForm1::endsProgram_data()

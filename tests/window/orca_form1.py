@@ -1,0 +1,105 @@
+"""Listens to the window through Orca itself: what it speaks as the window opens and as 2, 1, 2
+are keyed on the pad, read from the "SPEECH OUTPUT" lines of Orca's debug log.
+
+Usage: orca_form1.py HOST_PROGRAM. Needs a D-Bus session, an X server and speech-dispatcher
+that talks to no sound card; tests/window/run-orca sets them up.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+TITLE = "Dialhour frame."
+PROMPT = "Please enter Area Code by clicking on the number pad:"
+# The host program's fixed clock: 3:07 PM in New York.
+ANSWER = "notification Area Code: 212 Time: 3:07 PM. State: New York Location: New York."
+# From the first digit: Space presses the focused key, Tab and Shift+Tab move along the pad;
+# the last Shift+Tab shows where the focus was left.
+KEYS = ["Tab", "space", "shift+Tab", "space", "Tab", "space", "shift+Tab"]
+
+
+def utterances_by_key(log):
+    """What Orca said before the first key press, then after each one, in order."""
+    with open(log, encoding="utf-8", errors="replace") as file:
+        text = file.read()
+    pattern = re.compile(r"KEYBOARD_EVENT:\s+type=ATSPI_KEY_PRESSED_EVENT"
+                         r"|SPEECH OUTPUT: '(.*?)' ?\{'established'", re.S)
+    spans = [[]]
+    for match in pattern.finditer(text):
+        if match.group(1) is None:
+            spans.append([])
+        elif not match.group(1).startswith("Screen reader o"):  # Orca's own start and end
+            spans[-1].append(" ".join(match.group(1).split()))
+    return spans
+
+
+def main():
+    host = sys.argv[1]
+    home = os.environ["HOME"]
+    log = os.path.join(home, "orca.log")
+    orca = subprocess.Popen(["orca", "-u", os.path.join(home, "orca-prefs"),
+                             f"--debug-file={log}"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    app = None
+    try:
+        # Orca writes its log in blocks, so it is read once Orca has ended; until then the
+        # steps are paced as a person would pace them.
+        time.sleep(4)
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        app = subprocess.Popen([host], env=env)
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                 "^Dialhour$"], capture_output=True, text=True,
+                                timeout=30, check=True).stdout.split()[0]
+        # No window manager here: give the window the keyboard as one would.
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=30)
+        time.sleep(3)
+        # Sent as a person types, one key and its release at a time.
+        for key in KEYS:
+            subprocess.run(["xdotool", "key", key], check=True)
+            time.sleep(2)
+    finally:
+        for process in (app, orca):
+            if process and process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+
+    spans = utterances_by_key(log)
+    # Shift+Tab is two key presses, Shift and Tab.
+    presses = [key for keys in KEYS for key in keys.split("+")]
+    checks = failures = 0
+
+    def check(ok, message):
+        nonlocal checks, failures
+        checks += 1
+        if not ok:
+            failures += 1
+            print(f"FAIL: {message}")
+
+    check(len(spans) == len(presses) + 1,
+          f"Orca heard {len(spans) - 1} key presses, not {len(presses)}")
+    opening = spans[0]
+    check(opening[:3] == [TITLE, PROMPT, "1 push button."], f"on opening Orca said {opening!r}")
+    if len(spans) == len(presses) + 1:
+        third = spans[presses.index("space", presses.index("space", 2) + 1) + 1]
+        check(third == ["space", ANSWER], f"after the third digit Orca said {third!r}")
+        earlier = [line for span in spans[:-3] for line in span]
+        check(not any("Area Code:" in line for line in earlier),
+              f"something before the answer was spoken: {earlier!r}")
+        # The focus stayed on the pad's 2: one step back is the 1.
+        check(spans[-1] == ["1 push button."], f"Shift+Tab after the answer said {spans[-1]!r}")
+
+    print(f"{checks - failures} passed, {failures} failed")
+    if failures:
+        shutil.copy(log, "orca-form1.log")
+        print(f"Orca's log: {os.path.abspath('orca-form1.log')}")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
