@@ -1,9 +1,25 @@
 #include "zoneclock/zoneclock.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace dialhour {
 namespace {
+
+// IANA ids renamed over the years, with the name they had before. The database keeps the old
+// name as a link to the same rules, and some backends know only that one: Qt on Windows knows
+// the ids of CLDR's Windows-zone table, which keeps many of the older names.
+constexpr std::pair<QByteArrayView, QByteArrayView> OlderIds[] = {
+    {"America/Indiana/Indianapolis", "America/Indianapolis"},
+    {"America/Kentucky/Louisville", "America/Louisville"},
+    {"America/Nuuk", "America/Godthab"},
+    {"Asia/Ho_Chi_Minh", "Asia/Saigon"},
+    {"Asia/Kathmandu", "Asia/Katmandu"},
+    {"Asia/Kolkata", "Asia/Calcutta"},
+    {"Asia/Yangon", "Asia/Rangoon"},
+    {"Europe/Kyiv", "Europe/Kiev"},
+};
 
 QDateTime machineLocalTime(const ClockReading &clock)
 {
@@ -22,9 +38,16 @@ QTimeZone ZoneRules::forId(QByteArrayView ianaId) const
     if (const auto found = loaded.constFind(QByteArray::fromRawData(ianaId.data(), ianaId.size()));
         found != loaded.cend())
         return *found;
-    // An unknown id is kept too, so that it is looked for on disk only once.
+    // An unknown id is kept too, so that it is looked for only once.
     const QByteArray id = ianaId.toByteArray();
-    return *loaded.insert(id, QTimeZone(id));
+    QTimeZone zone(id);
+    if (!zone.isValid()) {
+        const auto renamed = std::find_if(std::begin(OlderIds), std::end(OlderIds),
+                                          [ianaId](const auto &ids) { return ids.first == ianaId; });
+        if (renamed != std::end(OlderIds))
+            zone = QTimeZone(renamed->second.toByteArray());
+    }
+    return *loaded.insert(id, zone);
 }
 
 const ZoneRules &InstalledZoneRules()

@@ -44,7 +44,7 @@ public:
     {
     }
 
-    // Invalid where the id is unknown.
+    // Invalid where the id is unknown, under its current name and under the one it had before.
     QTimeZone forId(QByteArrayView ianaId) const;
 
 private:

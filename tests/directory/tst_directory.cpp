@@ -1,4 +1,6 @@
 #include "directory/directory.h"
+#include "support.h"
+#include "zoneclock/zoneclock.h"
 
 #include <QSet>
 #include <QTest>
@@ -19,7 +21,8 @@ private slots:
     void zoneCounts();
     void rows_data();
     void rows();
-    void everyClockZoneIsKnown();
+    void everyClockZoneKeepsItsRules_data();
+    void everyClockZoneKeepsItsRules();
     void unlisted_data();
     void unlisted();
     void outOfRangeThrows_data();
@@ -192,18 +195,87 @@ void TestDirectory::rows()
     QCOMPARE(LocationByCode(code), location);
 }
 
-void TestDirectory::everyClockZoneIsKnown()
+constexpr int NoReference = 1;
+
+void TestDirectory::everyClockZoneKeepsItsRules_data()
 {
-    QSet<QByteArray> ids;
-    for (int code = FirstCode; code <= LastCode; ++code) {
-        if (ZoneByCode(code).isEmpty())
-            continue;
+    // Minutes east of UTC at 20:07 UTC on 15 January and on 15 July 2026, from the IANA database
+    // (tzdata 2025b): the reference each build's own zone rules are held to.
+    static const QHash<QByteArray, std::pair<int, int>> reference{
+        {"America/Anchorage", {-540, -480}},
+        {"America/Anguilla", {-240, -240}},
+        {"America/Antigua", {-240, -240}},
+        {"America/Barbados", {-240, -240}},
+        {"America/Boise", {-420, -360}},
+        {"America/Cayman", {-300, -300}},
+        {"America/Chicago", {-360, -300}},
+        {"America/Denver", {-420, -360}},
+        {"America/Detroit", {-300, -240}},
+        {"America/Dominica", {-240, -240}},
+        {"America/Edmonton", {-420, -360}},
+        {"America/Grand_Turk", {-300, -240}},
+        {"America/Grenada", {-240, -240}},
+        {"America/Halifax", {-240, -180}},
+        {"America/Indiana/Indianapolis", {-300, -240}},
+        {"America/Jamaica", {-300, -300}},
+        {"America/Los_Angeles", {-480, -420}},
+        {"America/Lower_Princes", {-240, -240}},
+        {"America/Moncton", {-240, -180}},
+        {"America/Montserrat", {-240, -240}},
+        {"America/Nassau", {-300, -240}},
+        {"America/New_York", {-300, -240}},
+        {"America/Phoenix", {-420, -420}},
+        {"America/Port_of_Spain", {-240, -240}},
+        {"America/Puerto_Rico", {-240, -240}},
+        {"America/Regina", {-360, -360}},
+        {"America/Santo_Domingo", {-240, -240}},
+        {"America/St_Johns", {-210, -150}},
+        {"America/St_Kitts", {-240, -240}},
+        {"America/St_Lucia", {-240, -240}},
+        {"America/St_Thomas", {-240, -240}},
+        {"America/St_Vincent", {-240, -240}},
+        {"America/Toronto", {-300, -240}},
+        {"America/Tortola", {-240, -240}},
+        {"America/Vancouver", {-480, -420}},
+        {"America/Whitehorse", {-420, -420}},
+        {"America/Winnipeg", {-360, -300}},
+        {"Atlantic/Bermuda", {-240, -180}},
+        {"Pacific/Guam", {600, 600}},
+        {"Pacific/Honolulu", {-600, -600}},
+        {"Pacific/Pago_Pago", {-660, -660}},
+        {"Pacific/Saipan", {600, 600}},
+    };
+    QTest::addColumn<QByteArray>("id");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("winter");
+    QTest::addColumn<int>("summer");
+    QSet<QByteArray> seen;
+    for (int code : listedCodes(false)) {
         const QByteArray id = ClockZoneByCode(code).toByteArray();
-        QVERIFY2(QTimeZone::isTimeZoneIdAvailable(id) && QTimeZone(id).isValid(),
-                 qPrintable(QString::number(code) + u' ' + QString::fromLatin1(id)));
-        ids.insert(id);
+        if (!seen.contains(id)) {
+            seen.insert(id);
+            const auto [winter, summer] = reference.value(id, {NoReference, NoReference});
+            QTest::newRow(id.constData()) << id << code << winter << summer;
+        }
     }
-    qInfo("%lld distinct clock zones", qlonglong(ids.size()));
+}
+
+// Each listed code's clock zone must be known to the rules of the build under test, under one
+// name or another, and agree with the reference in winter and in summer.
+void TestDirectory::everyClockZoneKeepsItsRules()
+{
+    QFETCH(QByteArray, id);
+    QFETCH(int, code);
+    QFETCH(int, winter);
+    QFETCH(int, summer);
+    QVERIFY2(winter != NoReference, "no reference offsets for this clock zone");
+    QVERIFY2(InstalledZoneRules().forId(id).isValid(), "unknown to this build's zone rules");
+    for (auto [month, offset] : {std::pair{1, winter}, std::pair{7, summer}}) {
+        const ClockReading clock = testing::clockAt(month);
+        const QTime wallClock = clock.now.time().addSecs(offset * 60);
+        QCOMPARE(ZoneTimeText(ZoneByCode(code), id, clock),
+                 FormatZoneTime(wallClock.hour(), wallClock.minute()));
+    }
 }
 
 void TestDirectory::unlisted_data()
