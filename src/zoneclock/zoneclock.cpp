@@ -42,8 +42,9 @@ QTimeZone ZoneRules::forId(QByteArrayView ianaId) const
     const QByteArray id = ianaId.toByteArray();
     QTimeZone zone(id);
     if (!zone.isValid()) {
-        const auto renamed = std::find_if(std::begin(OlderIds), std::end(OlderIds),
-                                          [ianaId](const auto &ids) { return ids.first == ianaId; });
+        const auto renamed =
+            std::find_if(std::begin(OlderIds), std::end(OlderIds),
+                         [ianaId](const auto &ids) { return ids.first == ianaId; });
         if (renamed != std::end(OlderIds))
             zone = QTimeZone(renamed->second.toByteArray());
     }

@@ -332,11 +332,10 @@ void TestForm1::readableUnderAnyPalette()
                     background == palette.color(group, paper))
                     continue;
                 const qreal ratio = contrast(text, background);
-                QVERIFY2(ratio >= 4.5,
-                         qPrintable(QStringLiteral("%1: %2:1, %3 on %4")
-                                        .arg(widget->objectName())
-                                        .arg(ratio, 0, 'f', 1)
-                                        .arg(text.name(), background.name())));
+                QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1, %3 on %4")
+                                                      .arg(widget->objectName())
+                                                      .arg(ratio, 0, 'f', 1)
+                                                      .arg(text.name(), background.name())));
             }
         }
     }
@@ -366,7 +365,8 @@ void TestForm1::screenReaderHearsEachAnswer_data()
     const QString answer212("Area Code: 212\nTime: 3:07 PM.\nState: New York\nLocation: New York");
     QTest::newRow("answer") << "212" << answer212;
     QTest::newRow("partial codes are not announced") << "2127" << answer212;
-    QTest::newRow("apology") << "555" << "Area Code: 555\nSorry, no such area code";
+    QTest::newRow("apology") << "555"
+                             << "Area Code: 555\nSorry, no such area code";
     QTest::newRow("cleared") << "21C" << QString();
 }
 
