@@ -85,6 +85,8 @@ def main():
           f"Orca heard {len(spans) - 1} key presses, not {len(presses)}")
     opening = spans[0]
     check(opening[:3] == [TITLE, PROMPT, "1 push button."], f"on opening Orca said {opening!r}")
+    everything = [line for span in spans for line in span]
+    check(everything.count(PROMPT) == 1, f"the prompt was said {everything.count(PROMPT)} times")
     if len(spans) == len(presses) + 1:
         third = spans[presses.index("space", presses.index("space", 2) + 1) + 1]
         check(third == ["space", ANSWER], f"after the third digit Orca said {third!r}")
