@@ -48,6 +48,9 @@ def main():
         # Orca writes its log in blocks, so it is read once Orca has ended; until then the
         # steps are paced as a person would pace them.
         time.sleep(4)
+        if orca.poll() is not None:
+            # Orca runs once per user: a second one ends at once.
+            sys.exit(f"FAIL: Orca ended with {orca.returncode}; is another Orca running?")
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         app = subprocess.Popen([host], env=env)
         window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
