@@ -81,6 +81,7 @@ void Announcement::announce(const QString &text)
     spoken = text;
     if (!QAccessible::isActive())
         return;
+    // Screen readers cache names: the new one first, then the appearance they speak.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
