@@ -37,8 +37,10 @@ void ZoneTime(benchmark::State &state)
     const int code = int(state.range(0));
     const QByteArrayView clockZone = ClockZoneByCode(code);
     state.SetLabel(clockZone.toByteArray().toStdString());
+    const ZoneRules rules;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ZoneTimeText(ZoneByCode(code), clockZone, ReadSystemClock()));
+        benchmark::DoNotOptimize(
+            ZoneTimeText(ZoneByCode(code), clockZone, ReadSystemClock(), rules));
 }
 BENCHMARK(ZoneTime)->Arg(212)->Arg(671)->Arg(709)->Arg(808);
 

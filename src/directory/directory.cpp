@@ -475,6 +475,66 @@ constexpr Row Rows[] = {
 };
 // clang-format on
 
+// The other clocks of the codes whose numbers keep more than one, by code and then in the order
+// they are shown; places are UTF-8, best known first. docs/directory.md says how to change them.
+// clang-format off
+constexpr OtherClock OtherClocks[] = {
+    {208, "America/Los_Angeles",     {"Coeur d'Alene", "Lewiston", "Sandpoint", "Post Falls"}},
+    {219, "America/New_York",        {"Monon", "Wolcott"}},
+    {236, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
+    {236, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
+    {250, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
+    {250, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
+    {257, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
+    {257, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
+    {270, "America/New_York",        {"Elizabethtown", "Radcliff", "Campbellsville", "Lebanon"}},
+    {306, "America/Edmonton",        {"Lloydminster", "Maidstone"}},
+    {306, "America/Winnipeg",        {"Creighton"}},
+    {308, "America/Denver",          {"Scottsbluff", "Sidney", "Alliance", "Ogallala"}},
+    {334, "America/New_York",        {"Phenix City", "Valley", "Lanett", "Smiths Station"}},
+    {364, "America/New_York",        {"Elizabethtown", "Radcliff", "Campbellsville", "Lebanon"}},
+    {367, "America/Halifax",         {"Îles-de-la-Madeleine"}},
+    {367, "America/Blanc-Sablon",    {"Blanc-Sablon"}},
+    {418, "America/Halifax",         {"Îles-de-la-Madeleine"}},
+    {418, "America/Blanc-Sablon",    {"Blanc-Sablon", "Lourdes-de-Blanc-Sablon"}},
+    {423, "America/Chicago",         {"Jasper", "South Pittsburg", "Dunlap", "Pikeville"}},
+    {448, "America/New_York",        {"Tallahassee", "Quincy", "Perry", "Port St. Joe"}},
+    {458, "America/Denver",          {"Ontario", "Nyssa", "Vale"}},
+    {474, "America/Edmonton",        {"Lloydminster", "Maidstone"}},
+    {474, "America/Winnipeg",        {"Creighton"}},
+    {541, "America/Denver",          {"Ontario", "Nyssa", "Vale"}},
+    {574, "America/Chicago",         {"Knox", "North Judson"}},
+    {581, "America/Halifax",         {"Îles-de-la-Madeleine"}},
+    {581, "America/Blanc-Sablon",    {"Blanc-Sablon"}},
+    {605, "America/Denver",          {"Rapid City", "Spearfish", "Sturgis", "Fort Pierre"}},
+    {606, "America/Chicago",         {"Albany"}},
+    {620, "America/Denver",          {"Tribune", "Syracuse"}},
+    {639, "America/Edmonton",        {"Lloydminster", "Maidstone"}},
+    {639, "America/Winnipeg",        {"Creighton"}},
+    {672, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
+    {672, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
+    {701, "America/Denver",          {"Dickinson", "Bowman", "Hettinger", "Beach"}},
+    {709, "America/Halifax",         {"Happy Valley-Goose Bay", "Labrador City", "Wabush"}},
+    {775, "America/Denver",          {"West Wendover"}},
+    {778, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
+    {778, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
+    {785, "America/Denver",          {"Goodland", "Sharon Springs"}},
+    {807, "America/Winnipeg",        {"Kenora", "Dryden", "Fort Frances", "Red Lake"}},
+    {807, "America/Atikokan",        {"Atikokan"}},
+    {812, "America/Chicago",         {"Evansville", "Newburgh", "Princeton", "Tell City"}},
+    {850, "America/New_York",        {"Tallahassee", "Quincy", "Perry", "Port St. Joe"}},
+    {867, "America/Edmonton",        {"Yellowknife", "Hay River", "Inuvik", "Fort Smith"}},
+    {867, "America/Rankin_Inlet",       {"Rankin Inlet"}},
+    {867, "America/Toronto",         {"Iqaluit"}},
+    {879, "America/Halifax",         {"Happy Valley-Goose Bay", "Labrador City", "Wabush"}},
+    {906, "America/Chicago",         {"Iron Mountain", "Menominee", "Iron River", "Ironwood"}},
+    {907, "America/Adak",            {"Adak", "Atka"}},
+    {928, "America/Denver",          {"Window Rock", "Tuba City", "Chinle", "Kayenta"}},
+    {930, "America/Chicago",         {"Evansville", "Newburgh", "Princeton", "Tell City"}},
+    {986, "America/Los_Angeles",     {"Coeur d'Alene", "Lewiston", "Sandpoint", "Post Falls"}},
+};
+// clang-format on
+
 constexpr int NoRow = -1;
 
 constexpr bool isAsciiLetter(char c)
@@ -519,7 +579,30 @@ constexpr auto RowByCode = [] {
     return index;
 }();
 
+// Each code's other clocks as a run of OtherClocks: first row and count.
+constexpr auto OtherClocksByRow = [] {
+    std::array<std::pair<short, short>, std::size(Rows)> runs{};
+    int previous = FirstCode - 1;
+    for (int i = 0; i < int(std::size(OtherClocks)); ++i) {
+        const OtherClock &other = OtherClocks[i];
+        if (other.code < previous || other.code > LastCode || RowByCode[other.code] == NoRow)
+            throw "other clock of an unlisted code, or out of code order";
+        if (!isZoneId(other.clockZone) || other.clockZone == Rows[RowByCode[other.code]].clockZone)
+            throw "other clock with a malformed zone id, or the code's own";
+        if (other.places[0].empty())
+            throw "other clock without a place";
+        auto &run = runs[std::size_t(RowByCode[other.code])];
+        if (run.second == 0)
+            run.first = short(i);
+        ++run.second;
+        previous = other.code;
+    }
+    return runs;
+}();
+
 static_assert(std::size(Rows) == 446);
+static_assert(std::size(OtherClocks) == 53);
+static_assert(std::ranges::count_if(OtherClocksByRow, [](const auto &run) { return run.second > 0; }) == 39);
 static_assert(std::ranges::count(Rows, Classic, &Row::origin) == 296);
 
 const Row *rowFor(int code)
@@ -560,6 +643,14 @@ QLatin1StringView StateByCode(int code)
 {
     const Row *row = rowFor(code);
     return row ? view(row->state) : QLatin1StringView();
+}
+
+std::span<const OtherClock> OtherClocksByCode(int code)
+{
+    if (!rowFor(code))
+        return {};
+    const auto [first, count] = OtherClocksByRow[std::size_t(RowByCode[code])];
+    return std::span(OtherClocks).subspan(std::size_t(first), std::size_t(count));
 }
 
 QLatin1StringView LocationByCode(int code)

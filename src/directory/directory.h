@@ -3,7 +3,10 @@
 #include <QByteArrayView>
 #include <QLatin1StringView>
 
+#include <array>
 #include <optional>
+#include <span>
+#include <string_view>
 
 namespace dialhour {
 
@@ -24,6 +27,18 @@ QLatin1StringView ZoneByCode(int code);
 // The IANA id of the zone whose wall clock the code keeps; empty for a code that is not listed.
 QByteArrayView ClockZoneByCode(int code);
 QLatin1StringView StateByCode(int code);
+// A clock that some of a code's numbers keep besides the code's own.
+struct OtherClock {
+    int code;
+    // The IANA id of a zone that keeps this clock.
+    std::string_view clockZone;
+    // UTF-8, best known first; those past the last are empty.
+    std::array<std::string_view, 4> places;
+};
+
+// In the order they are shown; empty for most codes and for unlisted ones.
+std::span<const OtherClock> OtherClocksByCode(int code);
+
 // May be empty for a listed code; leading and trailing spaces are part of the text.
 QLatin1StringView LocationByCode(int code);
 

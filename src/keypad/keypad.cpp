@@ -7,8 +7,9 @@
 
 namespace dialhour {
 
-KeypadEntry::KeypadEntry(Clock clock)
+KeypadEntry::KeypadEntry(Clock clock, ZoneRules::Source rules)
     : clock(std::move(clock))
+    , rules(rules)
 {
 }
 
@@ -46,9 +47,35 @@ void KeypadEntry::answer()
         ResultText += LineBreak + LineBreak + Apology;
         return;
     }
-    ResultText += LineBreak + TimeLabel + ZoneTimeText(zone, ClockZoneByCode(AreaCode), clock());
+    const ClockReading now = clock();
+    const QByteArrayView clockZone = ClockZoneByCode(AreaCode);
+    const QString time = ZoneTimeText(zone, clockZone, now, rules);
+    ResultText += LineBreak + TimeLabel + time;
+    // Without rules for the code's own clock the time is only an estimate from its zone name,
+    // which cannot tell one part of a code from another.
+    if (rules.forId(clockZone).isValid())
+        ResultText += otherClockLines(time, now.now);
     ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
     ResultText += LineBreak + LocationLabel + LocationByCode(AreaCode);
+}
+
+QString KeypadEntry::otherClockLines(const QString &time, const QDateTime &now) const
+{
+    QString lines;
+    for (const OtherClock &other : OtherClocksByCode(AreaCode)) {
+        const ClockRules otherRules =
+            rules.forId(QByteArrayView(other.clockZone.data(), qsizetype(other.clockZone.size())));
+        if (!otherRules.isValid())
+            continue;
+        const QString otherTime = ZoneTimeText(otherRules, now);
+        if (otherTime == time)
+            continue;
+        QString places = QString::fromUtf8(other.places[0]);
+        if (!other.places[1].empty())
+            places += PlaceJoin + QString::fromUtf8(other.places[1]);
+        lines += LineBreak + AlsoLabel + otherTime + u" (" + places + u')';
+    }
+    return lines;
 }
 
 } // namespace dialhour

@@ -10,6 +10,9 @@ namespace dialhour {
 
 inline constexpr QLatin1StringView CodeLabel("Area Code:      ");
 inline constexpr QLatin1StringView TimeLabel("Time:              ");
+// Spaced so that its value lines up with the others' in the result box's font.
+inline constexpr QLatin1StringView AlsoLabel("Also:               ");
+inline constexpr QLatin1StringView PlaceJoin(" & ");
 inline constexpr QLatin1StringView StateLabel("State:             ");
 inline constexpr QLatin1StringView LocationLabel("Location:         ");
 inline constexpr QLatin1StringView Apology("Sorry, no such area code");
@@ -20,7 +23,8 @@ class KeypadEntry {
 public:
     using Clock = std::function<ClockReading()>;
 
-    explicit KeypadEntry(Clock clock = ReadSystemClock);
+    explicit KeypadEntry(Clock clock = ReadSystemClock,
+                         ZoneRules::Source rules = ZoneRules::Carried);
 
     // digit must be 0..9; anything else throws std::out_of_range and changes nothing.
     void DigitPressed(int digit);
@@ -33,8 +37,11 @@ public:
 
 private:
     void answer();
+    // A line for each other clock of the code that reads differently from `time`.
+    QString otherClockLines(const QString &time, const QDateTime &now) const;
 
     Clock clock;
+    ZoneRules rules;
     qint16 AreaCode = 0;
     bool StartNewCode = false;
     QString ResultText;

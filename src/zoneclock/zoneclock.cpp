@@ -1,19 +1,16 @@
 #include "zoneclock/zoneclock.h"
 
+#include "zoneclock/carriedrules.h"
+
+#include <QFile>
+#include <QFileInfo>
+
 #include <algorithm>
-#include <iterator>
+#include <optional>
 #include <utility>
 
 namespace dialhour {
 namespace {
-
-// IANA ids renamed over the years, with the name they had before. The database keeps the old
-// name as a link to the same rules, and some backends know only that one: Qt on Windows knows
-// the ids of CLDR's Windows-zone table, which keeps older names for these.
-constexpr std::pair<QByteArrayView, QByteArrayView> OlderIds[] = {
-    {"America/Indiana/Indianapolis", "America/Indianapolis"}, // the clock of 317 and six more
-    {"Asia/Kolkata", "Asia/Calcutta"}, // a half-hour machine zone of the zone-clock tests
-};
 
 QDateTime machineLocalTime(const ClockReading &clock)
 {
@@ -22,33 +19,169 @@ QDateTime machineLocalTime(const ClockReading &clock)
                                        : clock.now.toUTC();
 }
 
-} // namespace
+constexpr qint64 SecondsPerDay = 24 * 60 * 60;
 
-QTimeZone ZoneRules::forId(QByteArrayView ianaId) const
+// Days from 1970-01-01 to the given date of the proleptic Gregorian calendar.
+constexpr qint64 daysFromCivil(int year, int month, int day)
 {
-    // Qt reads an empty id as the machine's own zone, which is not what an unknown id means.
-    if (ianaId.isEmpty() || source == NoDatabase)
-        return {};
-    if (const auto found = loaded.constFind(QByteArray::fromRawData(ianaId.data(), ianaId.size()));
-        found != loaded.cend())
-        return *found;
-    // An unknown id is kept too, so that it is looked for only once.
-    const QByteArray id = ianaId.toByteArray();
-    QTimeZone zone(id);
-    if (!zone.isValid()) {
-        const auto renamed =
-            std::find_if(std::begin(OlderIds), std::end(OlderIds),
-                         [ianaId](const auto &ids) { return ids.first == ianaId; });
-        if (renamed != std::end(OlderIds))
-            zone = QTimeZone(renamed->second.toByteArray());
-    }
-    return *loaded.insert(id, zone);
+    year -= month <= 2;
+    const qint64 era = (year >= 0 ? year : year - 399) / 400;
+    const int yearOfEra = int(year - era * 400);
+    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
 }
 
-const ZoneRules &InstalledZoneRules()
+constexpr int yearOf(qint64 utcSeconds)
 {
-    static const ZoneRules rules;
-    return rules;
+    // Close enough to land within a day of the year's start, then corrected.
+    int year = int(1970 + utcSeconds / 31556952);
+    while (daysFromCivil(year + 1, 1, 1) * SecondsPerDay <= utcSeconds)
+        ++year;
+    while (daysFromCivil(year, 1, 1) * SecondsPerDay > utcSeconds)
+        --year;
+    return year;
+}
+
+// The UTC second at which `rule` takes effect in `year`, on a clock `offsetBefore` seconds east.
+constexpr qint64 ruleMoment(int year, const carried::YearlyRule &rule, int offsetBefore)
+{
+    const qint64 first = daysFromCivil(year, rule.month, 1);
+    const int firstWeekday = int((first % 7 + 11) % 7); // 1970-01-01 was a Thursday
+    qint64 day = first + (rule.weekday - firstWeekday + 7) % 7 + 7 * (rule.week - 1);
+    const qint64 nextMonth =
+        rule.month == 12 ? daysFromCivil(year + 1, 1, 1) : daysFromCivil(year, rule.month + 1, 1);
+    while (day >= nextMonth) // "the fifth" means the last
+        day -= 7;
+    return day * SecondsPerDay + rule.seconds - offsetBefore;
+}
+
+static_assert(ruleMoment(2040, {3, 2, 0, 7200}, -5 * 3600) == 2215062000); // 2040-03-11 07:00 UTC
+static_assert(ruleMoment(2040, {10, 5, 0, 10800}, 7200) == 2234998800);    // 2040-10-28 01:00 UTC
+
+int carriedOffset(const carried::Zone &zone, qint64 utcSeconds)
+{
+    const auto changes =
+        carried::AllChanges.subspan(std::size_t(zone.firstChange), std::size_t(zone.changeCount));
+    if (utcSeconds < carried::Horizon) {
+        // Before 2000 the first listed offset stands: the clock is never read that far back.
+        const auto after = std::upper_bound(
+            changes.begin() + 1, changes.end(), utcSeconds,
+            [](qint64 seconds, const carried::Change &change) { return seconds < change.at; });
+        return (after - 1)->offsetMinutes * 60;
+    }
+    const int standard = zone.standardMinutes * 60;
+    if (zone.start.month == 0)
+        return standard;
+    const int daylight = zone.daylightMinutes * 60;
+    const int year = yearOf(utcSeconds + standard);
+    const qint64 start = ruleMoment(year, zone.start, standard);
+    const qint64 end = ruleMoment(year, zone.end, daylight);
+    const bool onDaylight = start < end ? utcSeconds >= start && utcSeconds < end
+                                        : utcSeconds >= start || utcSeconds < end;
+    return onDaylight ? daylight : standard;
+}
+
+const carried::Zone *findCarried(QByteArrayView ianaId)
+{
+    const std::string_view id(ianaId.data(), std::size_t(ianaId.size()));
+    const auto found = std::lower_bound(
+        carried::AllZones.begin(), carried::AllZones.end(), id,
+        [](const carried::Zone &zone, std::string_view wanted) { return zone.id < wanted; });
+    return found != carried::AllZones.end() && found->id == id ? &*found : nullptr;
+}
+
+} // namespace
+
+ClockRules::ClockRules(const QTimeZone &machine)
+    : machineZone(machine)
+{
+}
+
+int ClockRules::offsetFromUtc(const QDateTime &instant) const
+{
+    if (carriedZone)
+        return carriedOffset(*carriedZone, instant.toSecsSinceEpoch());
+    return machineZone.isValid() ? machineZone.offsetFromUtc(instant) : 0;
+}
+
+ClockRules ZoneRules::forId(QByteArrayView ianaId) const
+{
+    // Qt reads an empty id as the machine's own zone, which is not what an unknown id means.
+    if (ianaId.isEmpty() || from == NoDatabase)
+        return {};
+    if (from == Machine) {
+        auto found = loaded.constFind(QByteArray::fromRawData(ianaId.data(), ianaId.size()));
+        if (found == loaded.cend()) // an unknown id is kept too, so it is looked for only once
+            found = loaded.insert(ianaId.toByteArray(), QTimeZone(ianaId.toByteArray()));
+        if (found->isValid())
+            return ClockRules(*found);
+    }
+    const carried::Zone *zone = findCarried(ianaId);
+    return zone ? ClockRules(*zone) : ClockRules();
+}
+
+QByteArrayView ZoneRules::carriedVersion()
+{
+    return QByteArrayView(static_cast<const char *>(carried::Version));
+}
+
+bool ZoneRules::carries(QByteArrayView ianaId)
+{
+    return findCarried(ianaId);
+}
+
+bool IsLaterVersion(QByteArrayView a, QByteArrayView b)
+{
+    // "2026f": a year, then letters that run a..z, za..zz, as the IANA numbers its releases.
+    const auto parse = [](QByteArrayView v) -> std::optional<std::pair<int, QByteArrayView>> {
+        if (v.size() < 5)
+            return std::nullopt;
+        bool ok = false;
+        const int year = v.first(4).toInt(&ok);
+        const QByteArrayView letters = v.sliced(4);
+        if (!ok || year < 1000 || !std::all_of(letters.begin(), letters.end(), [](char c) {
+                return c >= 'a' && c <= 'z';
+            }))
+            return std::nullopt;
+        return std::pair(year, letters);
+    };
+    const auto left = parse(a), right = parse(b);
+    if (!left || !right)
+        return false;
+    if (left->first != right->first)
+        return left->first > right->first;
+    if (left->second.size() != right->second.size())
+        return left->second.size() > right->second.size();
+    return left->second.compare(right->second) > 0;
+}
+
+ZoneRules::Source NewestRules(QByteArrayView machineVersion)
+{
+    return IsLaterVersion(machineVersion, ZoneRules::carriedVersion()) ? ZoneRules::Machine
+                                                                       : ZoneRules::Carried;
+}
+
+QByteArray MachineDatabaseVersion()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    // Qt reads the folder TZDIR names first, where it names one.
+    QString folder = qEnvironmentVariable("TZDIR");
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStringLiteral("/usr/share/zoneinfo");
+#else
+    const QString folder = QStringLiteral("/usr/share/zoneinfo");
+#endif
+    QFile file(folder + QStringLiteral("/tzdata.zi"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // The version line comes first; a few lines are enough to find it.
+    for (int line = 0; line < 5 && !file.atEnd(); ++line) {
+        const QByteArray text = file.readLine(256).trimmed();
+        if (text.startsWith("# version "))
+            return text.sliced(10).trimmed();
+    }
+    return {};
 }
 
 ClockReading ReadSystemClock()
@@ -66,10 +199,8 @@ double MachineBias(const ClockReading &clock)
 QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
                      const ZoneRules &rules)
 {
-    if (const QTimeZone rule = rules.forId(clockZone); rule.isValid()) {
-        const QTime wallClock = clock.now.toTimeZone(rule).time();
-        return FormatZoneTime(wallClock.hour(), wallClock.minute());
-    }
+    if (const ClockRules rule = rules.forId(clockZone); rule.isValid())
+        return ZoneTimeText(rule, clock.now);
     const auto known = std::find_if(Zones.begin(), Zones.end(), [zone](const Zone &candidate) {
         return zone == candidate.name;
     });
@@ -81,6 +212,13 @@ QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockR
         wallClock = wallClock.addSecs(shiftMinutes * 60); // wraps at midnight
     }
     return FormatZoneTime(wallClock.hour(), wallClock.minute());
+}
+
+QString ZoneTimeText(const ClockRules &rules, const QDateTime &now)
+{
+    const qint64 local = now.toSecsSinceEpoch() + rules.offsetFromUtc(now);
+    const int minuteOfDay = int(((local / 60) % (24 * 60) + 24 * 60) % (24 * 60));
+    return FormatZoneTime(minuteOfDay / 60, minuteOfDay % 60);
 }
 
 QString FormatZoneTime(int hour, int minute)

@@ -29,30 +29,71 @@ inline constexpr std::array<Zone, 7> Zones{{
     {QLatin1StringView("ATLANTIC"), 240},
 }};
 
-// Time-zone rules by IANA id, each read from the installed database on first use and kept: a
-// zone's rules cannot change while the program runs, and most runs need only a few of them.
+namespace carried {
+struct Zone;
+}
+
+// One clock's rules: its offset from UTC at any instant. Invalid where no rules are known.
+class ClockRules {
+public:
+    ClockRules() = default;
+    explicit ClockRules(const carried::Zone &carried)
+        : carriedZone(&carried)
+    {
+    }
+    explicit ClockRules(const QTimeZone &machine);
+
+    bool isValid() const { return carriedZone || machineZone.isValid(); }
+    bool isCarried() const { return carriedZone; }
+    // Seconds east of UTC at `instant`; 0 when invalid.
+    int offsetFromUtc(const QDateTime &instant) const;
+
+private:
+    const carried::Zone *carriedZone = nullptr;
+    QTimeZone machineZone;
+};
+
+// The rules of every clock by IANA id, from the set the program carries or from the machine's
+// own database. Where the machine's database lacks an id, the carried rules answer for it.
 class ZoneRules {
 public:
     enum Source {
-        Installed,
-        // Every id unknown, as on a machine without time-zone data.
+        Carried,
+        Machine,
+        // Every id unknown, as with no time-zone data at all.
         NoDatabase,
     };
 
-    explicit ZoneRules(Source source = Installed)
-        : source(source)
+    explicit ZoneRules(Source source = Carried)
+        : from(source)
     {
     }
 
-    // Invalid where the id is unknown, under its current name and under the one it had before.
-    QTimeZone forId(QByteArrayView ianaId) const;
+    Source source() const { return from; }
+    ClockRules forId(QByteArrayView ianaId) const;
+
+    // The IANA database version of the carried rules, such as "2026f".
+    static QByteArrayView carriedVersion();
+    // Whether the carried set holds `ianaId`.
+    static bool carries(QByteArrayView ianaId);
 
 private:
-    Source source;
+    Source from;
+    // The machine's zones are read from disk on first use and kept: a zone's rules cannot
+    // change while the program runs, and most runs need only a few of them.
     mutable QHash<QByteArray, QTimeZone> loaded;
 };
 
-const ZoneRules &InstalledZoneRules();
+// The newer of the machine's database and the carried one: the machine's only when its version
+// is known and later, since an unreadable version says nothing of how old the rules are.
+ZoneRules::Source NewestRules(QByteArrayView machineVersion);
+
+// Whether IANA version `a` ("2025b") is later than `b`; an unreadable version is never later.
+bool IsLaterVersion(QByteArrayView a, QByteArrayView b);
+
+// The version named by the `# version` line of tzdata.zi in the zoneinfo folder that Qt reads on
+// this machine; empty when there is none or it cannot be read.
+QByteArray MachineDatabaseVersion();
 
 // The moment an answer is given and the machine's own zone at that moment.
 struct ClockReading {
@@ -71,7 +112,10 @@ double MachineBias(const ClockReading &clock);
 // id. Where the machine has no rules for that id, the time is worked out from the zone named
 // `zone`; an unknown name as well gives the machine's own local time.
 QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
-                     const ZoneRules &rules = InstalledZoneRules());
+                     const ZoneRules &rules);
+
+// The same for a clock whose rules are known.
+QString ZoneTimeText(const ClockRules &rules, const QDateTime &now);
 
 // The text for a 24-hour wall-clock time; the advice depends on the 24-hour value.
 QString FormatZoneTime(int hour, int minute);

@@ -1,3 +1,4 @@
+#include "directory/directory.h"
 #include "keypad/keypad.h"
 #include "support.h"
 
@@ -47,6 +48,8 @@ private slots:
     void badDigitChangesNothing_data();
     void badDigitChangesNothing();
     void clockReadOncePerListedAnswer();
+    void otherClocks_data();
+    void otherClocks();
     void randomPresses();
 };
 
@@ -137,6 +140,81 @@ void TestKeypad::clockReadOncePerListedAnswer()
     QCOMPARE(reads, 1);
 }
 
+void TestKeypad::otherClocks_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("rules");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QStringList>("also");
+    const auto utc = [](const char *iso) {
+        return QDateTime::fromString(QLatin1StringView(iso), Qt::ISODate).toUTC();
+    };
+    const int carried = ZoneRules::Carried;
+    QTest::newRow("differs") << "850" << utc("2026-07-15T22:45Z") << carried << "5:45 PM."
+                             << QStringList{"6:45 PM. DO NOT CALL. (Tallahassee & Quincy)"};
+    QTest::newRow("three other clocks")
+        << "867" << utc("2026-07-15T12:20Z") << carried << "5:20 AM. DO NOT CALL."
+        << QStringList{"6:20 AM. DO NOT CALL. (Yellowknife & Hay River)",
+                       "7:20 AM. DO NOT CALL. (Rankin Inlet)", "8:20 AM. (Iqaluit)"};
+    // Rankin Inlet still changes its clocks; Yellowknife, with Alberta, no longer does.
+    QTest::newRow("three other clocks, winter")
+        << "867" << utc("2026-12-15T16:20Z") << carried << "9:20 AM."
+        << QStringList{"10:20 AM. (Yellowknife & Hay River)", "10:20 AM. (Rankin Inlet)",
+                       "11:20 AM. (Iqaluit)"};
+    QTest::newRow("Navajo Nation, summer")
+        << "928" << utc("2026-07-15T22:45Z") << carried << "3:45 PM."
+        << QStringList{"4:45 PM. (Window Rock & Tuba City)"};
+    QTest::newRow("same reading, no line")
+        << "928" << utc("2026-12-15T22:45Z") << carried << "3:45 PM." << QStringList{};
+    QTest::newRow("one agrees, one differs")
+        << "250" << utc("2026-12-15T20:07Z") << carried << "1:07 PM."
+        << QStringList{"2:07 PM. (Cranbrook & Invermere)"};
+    QTest::newRow("one place, not Latin")
+        << "418" << utc("2026-12-15T20:07Z") << carried << "3:07 PM."
+        << QStringList{QString::fromUtf8("4:07 PM. (\u00CEles-de-la-Madeleine)"),
+                       "4:07 PM. (Blanc-Sablon & Lourdes-de-Blanc-Sablon)"};
+    // Between Eastern's change and Central's the two clocks read alike in November, and two
+    // hours apart in March.
+    QTest::newRow("November hour")
+        << "850" << utc("2026-11-01T06:30Z") << carried << "1:30 AM. DO NOT CALL." << QStringList{};
+    QTest::newRow("March hour") << "850" << utc("2026-03-08T07:30Z") << carried
+                                << "1:30 AM. DO NOT CALL."
+                                << QStringList{"3:30 AM. DO NOT CALL. (Tallahassee & Quincy)"};
+    QTest::newRow("no zone rules") << "850" << utc("2026-07-15T22:45Z")
+                                   << int(ZoneRules::NoDatabase) << "5:45 PM." << QStringList{};
+}
+
+// The lines come right after the time line, and the rest of the answer is as before.
+void TestKeypad::otherClocks()
+{
+    QFETCH(QString, keys);
+    QFETCH(QDateTime, now);
+    QFETCH(int, rules);
+    QFETCH(QString, time);
+    QFETCH(QStringList, also);
+    // Without rules the time follows the machine's own zone, so that case is read on UTC only.
+    const QList<QByteArray> machines =
+        rules == ZoneRules::NoDatabase
+            ? QList<QByteArray>{"UTC"}
+            : QList<QByteArray>{"UTC", "America/Chicago", "Asia/Kolkata"};
+    for (const QByteArray &machine : machines) {
+        KeypadEntry keypad(
+            [&] {
+                return ClockReading{now, QTimeZone(machine)};
+            },
+            ZoneRules::Source(rules));
+        for (QChar key : keys)
+            press(keypad, key);
+        QStringList lines = keypad.resultText().split(LineBreak);
+        QCOMPARE(lines.size(), 4 + also.size());
+        QCOMPARE(lines.takeAt(1), TimeLabel + time);
+        for (const QString &line : also)
+            QCOMPARE(lines.takeAt(1), AlsoLabel + line);
+        QVERIFY(lines[1].startsWith(StateLabel) && lines[2].startsWith(LocationLabel));
+    }
+}
+
 void TestKeypad::randomPresses()
 {
     const quint32 seed = testing::randomSeed();
@@ -167,10 +245,13 @@ void TestKeypad::randomPresses()
         } else if (lines.size() == 3) {
             QVERIFY2(lines[1].isEmpty() && lines[2] == Apology, context);
         } else {
-            QVERIFY2(lines.size() == 4, context);
-            QVERIFY2(lines[1].startsWith(TimeLabel) && lines[2].startsWith(StateLabel) &&
-                         lines[3].startsWith(LocationLabel),
+            const qsizetype also = lines.size() - 4;
+            QVERIFY2(also >= 0 && also <= qsizetype(OtherClocksByCode(expected).size()), context);
+            QVERIFY2(lines[1].startsWith(TimeLabel) && lines[2 + also].startsWith(StateLabel) &&
+                         lines[3 + also].startsWith(LocationLabel),
                      context);
+            for (qsizetype i = 0; i < also; ++i)
+                QVERIFY2(lines[2 + i].startsWith(AlsoLabel), context);
         }
     }
 }

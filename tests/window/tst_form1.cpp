@@ -98,7 +98,7 @@ private:
 
 void TestForm1::init()
 {
-    form = std::make_unique<Form1>(testing::januaryClock);
+    form = std::make_unique<Form1>(testing::januaryClock, ZoneRules::Carried);
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
@@ -307,7 +307,7 @@ void TestForm1::readableUnderAnyPalette()
     const QPalette platform = QApplication::palette();
     const auto restore = qScopeGuard([&platform] { QApplication::setPalette(platform); });
     QApplication::setPalette(palette);
-    form = std::make_unique<Form1>(testing::januaryClock);
+    form = std::make_unique<Form1>(testing::januaryClock, ZoneRules::Carried);
     for (QWidget *widget : form->findChildren<QWidget *>()) {
         if (widget->parentWidget() != form.get())
             continue;

@@ -20,6 +20,13 @@ const ZoneRules &noRules()
     return none;
 }
 
+// The carried rules, so that answers do not depend on the machine's vintage of zone data.
+const ZoneRules &carriedRules()
+{
+    static const ZoneRules rules(ZoneRules::Carried);
+    return rules;
+}
+
 // Machines whose own zone must not change the answer: no daylight saving, the other
 // hemisphere's calendar, a half-hour offset, and the zones themselves.
 const char *const MachineZones[] = {"UTC",           "America/New_York", "Pacific/Honolulu",
@@ -43,12 +50,14 @@ private slots:
     void unknownZoneShowsMachineTime();
     void machineBias_data();
     void machineBias();
+    void newestRulesWin_data();
+    void newestRulesWin();
 };
 
 void TestZoneClock::initTestCase()
 {
-    QVERIFY2(InstalledZoneRules().forId("America/New_York").isValid(),
-             "time-zone data (tzdata) is not installed");
+    // Machine zones below come from the machine's own database.
+    QVERIFY2(QTimeZone("America/New_York").isValid(), "time-zone data (tzdata) is not installed");
 }
 
 void TestZoneClock::onUtcMachine_data()
@@ -86,7 +95,7 @@ void TestZoneClock::onUtcMachine()
         {"ALASKA", "America/Anchorage"}, {"HAWAII", "Pacific/Honolulu"},
         {"ATLANTIC", "America/Halifax"}};
     const ClockReading clock{now, QTimeZone::utc()};
-    QCOMPARE(ZoneTimeText(zone, clockOf.value(zone), clock), text);
+    QCOMPARE(ZoneTimeText(zone, clockOf.value(zone), clock, carriedRules()), text);
     // In winter the fallback's standard time is the same answer.
     QCOMPARE(ZoneTimeText(zone, clockOf.value(zone), clock, noRules()), text);
 }
@@ -116,7 +125,9 @@ void TestZoneClock::codesKeepTheirOwnClock_data()
         {"New York", 212, "3:07 PM.", "4:07 PM."},
         {"American Samoa", 684, "9:07 AM.", "9:07 AM."},
         {"Dominican Republic", 829, "4:07 PM.", "4:07 PM."},
-        {"Alberta", 368, "1:07 PM.", "2:07 PM."},
+        {"Alberta, on UTC-6 all year since 2026", 368, "2:07 PM.", "2:07 PM."},
+        {"Manitoba, on UTC-5 since November 2026", 204, "3:07 PM.", "3:07 PM."},
+        {"British Columbia, on UTC-7 all year", 604, "1:07 PM.", "1:07 PM."},
     };
     for (const Case &c : cases) {
         QTest::addRow("%d %s, winter", c.code, c.name) << c.code << winter << c.winter;
@@ -130,6 +141,22 @@ void TestZoneClock::codesKeepTheirOwnClock_data()
         << 212 << utc("2026-11-01T05:30") << "1:30 AM. DO NOT CALL.";
     QTest::newRow("fall back second 1:30")
         << 212 << utc("2026-11-01T06:30") << "1:30 AM. DO NOT CALL.";
+    // Either side of the 2026 changes, and the carried rule that follows the listed years.
+    QTest::newRow("Vancouver, last change back")
+        << 604 << utc("2025-11-02T09:30") << "1:30 AM. DO NOT CALL.";
+    QTest::newRow("Vancouver, last spring forward")
+        << 604 << utc("2026-03-08T10:00") << "3:00 AM. DO NOT CALL.";
+    QTest::newRow("Winnipeg, day before Manitoba stayed")
+        << 204 << utc("2026-10-30T17:00") << "12:00 PM.";
+    QTest::newRow("Winnipeg, after") << 204 << utc("2026-11-01T17:00") << "12:00 PM.";
+    QTest::newRow("Winnipeg, after, a week on") << 204 << utc("2026-11-08T17:00") << "12:00 PM.";
+    QTest::newRow("after the listed years, daylight")
+        << 212 << utc("2040-07-04T16:00") << "12:00 PM.";
+    QTest::newRow("after the listed years, spring forward")
+        << 212 << utc("2040-03-11T07:00") << "3:00 AM. DO NOT CALL.";
+    QTest::newRow("after the listed years, standard")
+        << 212 << utc("2040-12-25T17:00") << "12:00 PM.";
+    QTest::newRow("after the listed years, fixed") << 604 << utc("2041-07-04T19:00") << "12:00 PM.";
 }
 
 void TestZoneClock::codesKeepTheirOwnClock()
@@ -138,9 +165,10 @@ void TestZoneClock::codesKeepTheirOwnClock()
     QFETCH(QDateTime, now);
     QFETCH(QString, text);
     for (const char *machine : MachineZones) {
-        const QTimeZone machineZone = InstalledZoneRules().forId(machine);
+        const QTimeZone machineZone(machine);
         QVERIFY2(machineZone.isValid(), machine);
-        QVERIFY2(ZoneTimeText(ZoneByCode(code), ClockZoneByCode(code), {now, machineZone}) == text,
+        QVERIFY2(ZoneTimeText(ZoneByCode(code), ClockZoneByCode(code), {now, machineZone},
+                              carriedRules()) == text,
                  machine);
     }
 }
@@ -174,11 +202,13 @@ void TestZoneClock::withoutZoneRules()
     QFETCH(QDateTime, now);
     QFETCH(QByteArray, machine);
     QFETCH(QString, text);
-    const ClockReading clock{now, InstalledZoneRules().forId(machine)};
+    const ClockReading clock{now, QTimeZone(machine)};
     QCOMPARE(ZoneTimeText(zone, "America/New_York", clock, noRules()), text);
-    // An id this machine's database lacks, or none at all, takes the same road.
-    QCOMPARE(ZoneTimeText(zone, "America/Nowhere_Atoll", clock), text);
-    QCOMPARE(ZoneTimeText(zone, "", clock), text);
+    // An id no rules hold, or none at all, takes the same road.
+    for (ZoneRules::Source source : {ZoneRules::Carried, ZoneRules::Machine}) {
+        QCOMPARE(ZoneTimeText(zone, "America/Nowhere_Atoll", clock, ZoneRules(source)), text);
+        QCOMPARE(ZoneTimeText(zone, "", clock, ZoneRules(source)), text);
+    }
 }
 
 void TestZoneClock::unknownZoneShowsMachineTime_data()
@@ -197,8 +227,8 @@ void TestZoneClock::unknownZoneShowsMachineTime()
     QFETCH(QString, zone);
     QFETCH(QByteArray, machine);
     QFETCH(QString, text);
-    const ClockReading clock{utc("2026-01-15T20:07"), InstalledZoneRules().forId(machine)};
-    QCOMPARE(ZoneTimeText(zone, "America/Nowhere_Atoll", clock), text);
+    const ClockReading clock{utc("2026-01-15T20:07"), QTimeZone(machine)};
+    QCOMPARE(ZoneTimeText(zone, "America/Nowhere_Atoll", clock, carriedRules()), text);
     QCOMPARE(ZoneTimeText(zone, "America/New_York", clock, noRules()), text);
 }
 
@@ -220,7 +250,34 @@ void TestZoneClock::machineBias()
     QFETCH(QByteArray, machine);
     QFETCH(QDateTime, now);
     QFETCH(double, bias);
-    QCOMPARE(MachineBias({now, InstalledZoneRules().forId(machine)}), bias);
+    QCOMPARE(MachineBias({now, QTimeZone(machine)}), bias);
+}
+
+void TestZoneClock::newestRulesWin_data()
+{
+    QTest::addColumn<QByteArray>("machineVersion");
+    QTest::addColumn<int>("source");
+    const QByteArray ours = ZoneRules::carriedVersion().toByteArray();
+    QTest::newRow("older") << QByteArray("2025b") << int(ZoneRules::Carried);
+    QTest::newRow("same") << ours << int(ZoneRules::Carried);
+    QTest::newRow("newer letter") << QByteArray(ours.first(4) + "z") << int(ZoneRules::Machine);
+    QTest::newRow("after z") << QByteArray(ours.first(4) + "za") << int(ZoneRules::Machine);
+    QTest::newRow("newer year") << QByteArray("2099a") << int(ZoneRules::Machine);
+    QTest::newRow("older year, more letters") << QByteArray("2019zz") << int(ZoneRules::Carried);
+    QTest::newRow("unknown") << QByteArray() << int(ZoneRules::Carried);
+    QTest::newRow("unreadable") << QByteArray("unknown") << int(ZoneRules::Carried);
+    QTest::newRow("upper case") << QByteArray("2099A") << int(ZoneRules::Carried);
+}
+
+void TestZoneClock::newestRulesWin()
+{
+    QFETCH(QByteArray, machineVersion);
+    QFETCH(int, source);
+    QCOMPARE(int(NewestRules(machineVersion)), source);
+    // Where the machine's rules answer, an id its database lacks is still answered.
+    const ZoneRules rules(NewestRules(machineVersion));
+    QVERIFY(rules.forId("America/Vancouver").isValid());
+    QCOMPARE(rules.forId("America/Vancouver").isCarried(), source == ZoneRules::Carried);
 }
 
 QTEST_APPLESS_MAIN(TestZoneClock)
