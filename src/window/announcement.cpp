@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace {
@@ -81,11 +82,29 @@ void Announcement::announce(const QString &text)
     spoken = text;
     if (!QAccessible::isActive())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's bridges carry an announcement as one: readers say its text alone, once.
+    QAccessibleAnnouncementEvent announced(this, text);
+    QAccessible::updateAccessibility(&announced);
+#else
     // Screen readers cache names: the new one first, then the appearance they speak.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    // Qt's UI Automation bridge raises nothing for that appearance, but turns a change of a
+    // text value into a UI Automation notification, which Windows' readers speak.
+    if (QGuiApplication::platformName() == QLatin1StringView("windows")) {
+        QAccessibleValueChangeEvent changed(this, text);
+        QAccessible::updateAccessibility(&changed);
+    }
+#endif
+}
+
+bool Announcement::announcesOpening()
+{
+    // Readers of this generation no longer say a frame's description as it opens.
+    return QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
 }
 
 void installFormAccessibility()

@@ -14,6 +14,9 @@ public:
     explicit Announcement(QObject *parent = nullptr);
 
     void announce(const QString &text);
+    // Whether the window's prompt must be announced when it opens, as the frame's description
+    // is not said by readers that take announcements.
+    static bool announcesOpening();
     const QString &text() const { return spoken; }
 
 private:

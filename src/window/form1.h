@@ -35,6 +35,7 @@ private:
 
     dialhour::KeypadEntry keypad;
     bool iconRequested = false;
+    bool promptAnnounced = false;
     Announcement *announcement;
 
     QLabel *Label1;

@@ -12,10 +12,19 @@ import subprocess
 import sys
 import time
 
-TITLE = "Dialhour frame."
 PROMPT = "Please enter Area Code by clicking on the number pad:"
 # The host program's fixed clock: 3:07 PM in New York.
-ANSWER = "notification Area Code: 212 Time: 3:07 PM. State: New York Location: New York."
+ANSWER = "Area Code: 212 Time: 3:07 PM. State: New York Location: New York"
+# What one Orca says and another words differently: a trailing period, a role's name before a
+# notification, and the role of a button ("push button" in Orca 43, "button" in Orca 48).
+TITLE = re.compile(r"Dialhour frame\.?")
+KEY_ONE = re.compile(r"1 (push )?button\.?")
+
+
+def heard(line):
+    """An utterance as a person takes it in, without a role's name before an announcement."""
+    line = line.rstrip(".")
+    return line[len("notification "):] if line.startswith("notification ") else line
 # From the first digit: Space presses the focused key, Tab and Shift+Tab move along the pad;
 # the last Shift+Tab shows where the focus was left.
 KEYS = ["Tab", "space", "shift+Tab", "space", "Tab", "space", "shift+Tab"]
@@ -86,18 +95,26 @@ def main():
 
     check(len(spans) == len(presses) + 1,
           f"Orca heard {len(spans) - 1} key presses, not {len(presses)}")
-    opening = spans[0]
-    check(opening[:3] == [TITLE, PROMPT, "1 push button."], f"on opening Orca said {opening!r}")
-    everything = [line for span in spans for line in span]
-    check(everything.count(PROMPT) == 1, f"the prompt was said {everything.count(PROMPT)} times")
+    # On opening: the title first, then the prompt and the focused key, in either order.
+    opening = [heard(line) for line in spans[0]]
+    print(f"on opening Orca said {opening!r}")
+    check(len(opening) == 3 and TITLE.fullmatch(spans[0][0])
+          and PROMPT in opening and any(KEY_ONE.fullmatch(line) for line in spans[0]),
+          f"on opening Orca said {spans[0]!r}")
+    everything = [heard(line) for span in spans for line in span]
+    said = sum(PROMPT in line for line in everything)
+    check(said == 1, f"the prompt was said {said} times")
     if len(spans) == len(presses) + 1:
-        third = spans[presses.index("space", presses.index("space", 2) + 1) + 1]
-        check(third == ["space", ANSWER], f"after the third digit Orca said {third!r}")
+        third = [heard(line) for line in spans[presses.index("space", presses.index("space", 2) + 1) + 1]]
+        print(f"after the third digit Orca said {third!r}")
+        check(third == ["space", ANSWER],
+              f"after the third digit Orca said {third!r}")
         earlier = [line for span in spans[:-3] for line in span]
         check(not any("Area Code:" in line for line in earlier),
               f"something before the answer was spoken: {earlier!r}")
         # The focus stayed on the pad's 2: one step back is the 1.
-        check(spans[-1] == ["1 push button."], f"Shift+Tab after the answer said {spans[-1]!r}")
+        check(len(spans[-1]) == 1 and KEY_ONE.fullmatch(spans[-1][0]),
+              f"Shift+Tab after the answer said {spans[-1]!r}")
 
     print(f"{checks - failures} passed, {failures} failed")
     if failures:

@@ -16,6 +16,10 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 using namespace dialhour;
 
 namespace {
@@ -79,6 +83,8 @@ private slots:
     void everyControlIsNamedForScreenReaders();
     void screenReaderHearsEachAnswer_data();
     void screenReaderHearsEachAnswer();
+    void readerEventsForEachAnswer_data();
+    void readerEventsForEachAnswer();
     void endsProgram_data();
     void endsProgram();
 
@@ -100,6 +106,8 @@ void TestForm1::init()
 {
     form = std::make_unique<Form1>(testing::januaryClock, ZoneRules::Carried);
     form->show();
+    // On an X server without a window manager nothing activates a window but the program.
+    form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
 
@@ -368,7 +376,33 @@ void TestForm1::screenReaderHearsEachAnswer_data()
     QTest::newRow("apology") << "555"
                              << "Area Code: 555\nSorry, no such area code";
     QTest::newRow("cleared") << "21C" << QString();
+    QTest::newRow("other clocks, in order")
+        << "850"
+        << "Area Code: 850\nTime: 2:07 PM.\nAlso: 3:07 PM. (Tallahassee & Quincy)\n"
+           "State: Florida\nLocation: Tallahassee";
 }
+
+namespace {
+
+// The accessibility events raised for the announcement: their kinds, and the text of each one
+// that carries text.
+QList<std::pair<QAccessible::Event, QString>> announcementEvents;
+
+void recordAnnouncementEvent(QAccessibleEvent *event)
+{
+    if (!event->object() || !event->object()->inherits("Announcement"))
+        return;
+    QString text;
+    if (event->type() == QAccessible::ValueChanged)
+        text = static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        text = static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+#endif
+    announcementEvents.append({event->type(), text});
+}
+
+} // namespace
 
 // What Orca makes of this is tested over the real accessibility bus; this checks what the
 // window tells it.
@@ -390,6 +424,44 @@ void TestForm1::screenReaderHearsEachAnswer()
     QCOMPARE(announcement->text(QAccessible::Name), heard);
     QCOMPARE(frame->indexOfChild(announcement), frame->childCount() - 1);
     QCOMPARE(announcement->parent(), frame);
+}
+
+void TestForm1::readerEventsForEachAnswer_data()
+{
+    screenReaderHearsEachAnswer_data();
+}
+
+// What this platform's accessibility bridge is given for an answer, where it has one.
+void TestForm1::readerEventsForEachAnswer()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, heard);
+#ifdef Q_OS_WIN
+    // A Windows reader switches Qt's bridge on by asking the window for its tree.
+    SendMessageW(HWND(form->winId()), WM_GETOBJECT, 0, OBJID_CLIENT);
+#endif
+    if (!QAccessible::isActive())
+        QSKIP("no accessibility bridge is active on this platform (see tst_form1_atspi)");
+    announcementEvents.clear();
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler(recordAnnouncementEvent);
+    for (QChar key : keys)
+        click(key);
+    QAccessible::installUpdateHandler(previous);
+    // An announcement where Qt has them; before that a notification that appears, and on
+    // Windows a text value that changes, which Qt's UI Automation bridge raises as a
+    // notification.
+    QList<std::pair<QAccessible::Event, QString>> expected;
+    if (!heard.isEmpty()) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        expected = {{QAccessible::Announcement, heard}};
+#else
+        expected = {{QAccessible::NameChanged, QString()}, {QAccessible::ObjectShow, QString()}};
+        if (QGuiApplication::platformName() == QLatin1StringView("windows"))
+            expected.append({QAccessible::ValueChanged, heard});
+#endif
+    }
+    QCOMPARE(announcementEvents, expected);
 }
 
 void TestForm1::endsProgram_data()
