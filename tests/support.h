@@ -8,16 +8,27 @@
 namespace dialhour::testing {
 
 // 20:07 UTC on a machine kept on UTC: 3:07 PM in New York in January, 4:07 PM in July.
-inline ClockReading clockAt(int month) {
+inline ClockReading clockAt(int month)
+{
     return {QDateTime(QDate(2026, month, 15), QTime(20, 7), QTimeZone::utc()), QTimeZone::utc()};
 }
 
-inline ClockReading januaryClock() {
+inline ClockReading januaryClock()
+{
     return clockAt(1);
 }
 
+// A machine's own zone by IANA id. Qt on Windows knows ids by its Windows-zone table, which
+// keeps Asia/Kolkata under its older name.
+inline QTimeZone machineZone(const QByteArray &id)
+{
+    QTimeZone zone(id);
+    return zone.isValid() || id != "Asia/Kolkata" ? zone : QTimeZone("Asia/Calcutta");
+}
+
 // A fresh seed for randomized tests, or DIALHOUR_SEED to replay a failure.
-inline quint32 randomSeed() {
+inline quint32 randomSeed()
+{
     return qEnvironmentVariableIsSet("DIALHOUR_SEED")
                ? quint32(qEnvironmentVariableIntValue("DIALHOUR_SEED"))
                : QRandomGenerator::global()->generate();

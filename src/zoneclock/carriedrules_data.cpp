@@ -7,7 +7,7 @@ namespace dialhour::carried {
 const char Version[] = "2026f";
 
 // clang-format off
-const Change Changes[] = {
+constexpr Change Changes[] = {
     {946684800, -600},
     {954676800, -540},
     {972817200, -600},
@@ -1531,7 +1531,7 @@ const Change Changes[] = {
     {946684800, 600},
 };
 
-const Zone Zones[] = {
+constexpr Zone Zones[] = {
     {"America/Adak", 0, 77, -600, -540, {3, 2, 0, 7200}, {11, 1, 0, 7200}},
     {"America/Anchorage", 77, 77, -540, -480, {3, 2, 0, 7200}, {11, 1, 0, 7200}},
     {"America/Anguilla", 154, 1, -240, -240, {}, {}},

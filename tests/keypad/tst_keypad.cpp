@@ -201,7 +201,7 @@ void TestKeypad::otherClocks()
     for (const QByteArray &machine : machines) {
         KeypadEntry keypad(
             [&] {
-                return ClockReading{now, QTimeZone(machine)};
+                return ClockReading{now, testing::machineZone(machine)};
             },
             ZoneRules::Source(rules));
         for (QChar key : keys)
