@@ -14,7 +14,7 @@ namespace dialhour {
 
 struct Zone {
     QLatin1StringView name;
-    // Minutes west of UTC in standard time; used only where the machine lacks a code's rules.
+    // Minutes west of UTC in standard time; used only where no rules hold a code's clock.
     int offsetMinutes;
 };
 
@@ -109,7 +109,7 @@ ClockReading ReadSystemClock();
 double MachineBias(const ClockReading &clock);
 
 // "3:07 PM." or "7:45 AM. DO NOT CALL." at clock.now on the wall clock of `clockZone`, an IANA
-// id. Where the machine has no rules for that id, the time is worked out from the zone named
+// id. Where `rules` hold nothing for that id, the time is worked out from the zone named
 // `zone`; an unknown name as well gives the machine's own local time.
 QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
                      const ZoneRules &rules);
