@@ -101,10 +101,18 @@ void Announcement::announce(const QString &text)
 #endif
 }
 
-bool Announcement::announcesOpening()
+void Announcement::announceOpening(const QString &prompt)
 {
-    // Readers of this generation no longer say a frame's description as it opens.
-    return QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Readers that take announcements no longer say a frame's description as it opens. The
+    // prompt is said, not kept: it is no answer.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleAnnouncementEvent announced(this, prompt);
+    QAccessible::updateAccessibility(&announced);
+#else
+    Q_UNUSED(prompt);
+#endif
 }
 
 void installFormAccessibility()

@@ -14,9 +14,9 @@ public:
     explicit Announcement(QObject *parent = nullptr);
 
     void announce(const QString &text);
-    // Whether the window's prompt must be announced when it opens, as the frame's description
-    // is not said by readers that take announcements.
-    static bool announcesOpening();
+    // Says the window's prompt as it opens, where readers no longer say it from the window's
+    // description.
+    void announceOpening(const QString &prompt);
     const QString &text() const { return spoken; }
 
 private:

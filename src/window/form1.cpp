@@ -233,12 +233,11 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, dialhour::ZoneRules::Source rul
 
 bool Form1::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && !promptAnnounced &&
-        Announcement::announcesOpening()) {
+    if (event->type() == QEvent::WindowActivate && !promptAnnounced) {
         promptAnnounced = true;
         // After the reader has said the window and the focused key.
         QMetaObject::invokeMethod(
-            this, [this] { announcement->announce(Label2->text()); }, Qt::QueuedConnection);
+            this, [this] { announcement->announceOpening(Label2->text()); }, Qt::QueuedConnection);
     }
     // The icon is not needed to draw the window, so it is read once the window has been drawn.
     if (event->type() == QEvent::Paint && !iconRequested) {
