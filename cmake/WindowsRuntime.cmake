@@ -2,9 +2,23 @@
 # to the built programs, so that tests and benchmarks run in place, and installs with the program
 # exactly what it needs: Qt's DLLs, the windows platform and style plugins, MinGW's run-time.
 
+# Qt from Debian's 6.8 source imports its plugins' targets only when asked for them by name.
+foreach(plugin QWindowsIntegrationPlugin QOffscreenIntegrationPlugin QWindowsVistaStylePlugin
+               QModernWindowsStylePlugin)
+    if(NOT TARGET Qt6::${plugin})
+        find_package(Qt6${plugin} CONFIG QUIET PATHS ${Qt6Gui_DIR} ${Qt6Widgets_DIR} NO_DEFAULT_PATH)
+    endif()
+endforeach()
+# Qt 6.7 replaced the Vista style with the modern Windows style.
+if(TARGET Qt6::QModernWindowsStylePlugin)
+    set(windows_style Qt6::QModernWindowsStylePlugin)
+else()
+    set(windows_style Qt6::QWindowsVistaStylePlugin)
+endif()
+
 # Each Qt target, then the folder below the program that Qt looks for it in.
 set(shipped Qt6::Core . Qt6::Gui . Qt6::Widgets .
-            Qt6::QWindowsIntegrationPlugin platforms Qt6::QWindowsVistaStylePlugin styles)
+            Qt6::QWindowsIntegrationPlugin platforms ${windows_style} styles)
 # Only for the tests, which draw offscreen where they can.
 set(test_only Qt6::Test . Qt6::QOffscreenIntegrationPlugin platforms)
 
