@@ -20,6 +20,18 @@ struct Row {
     std::string_view location;
 };
 
+// A code that answers exactly as its parent, whose area it overlays: only the code differs.
+struct Overlay {
+    int code;
+    int parent;
+};
+
+// A code whose numbers share the area, and so the other clocks, of the area's first code.
+struct SameArea {
+    int code;
+    int area;
+};
+
 using enum Origin;
 
 // The strings are the product's content and are shown exactly as stored, odd spacing included.
@@ -475,65 +487,68 @@ constexpr Row Rows[] = {
 };
 // clang-format on
 
-// The other clocks of the codes whose numbers keep more than one, by code and then in the order
-// they are shown; places are UTF-8, best known first. docs/directory.md says how to change them.
+// The other clocks of the areas whose numbers keep more than one, by the area's first code and
+// then in the order they are shown; places are UTF-8, best known first. docs/directory.md says
+// how to change them.
 // clang-format off
 constexpr OtherClock OtherClocks[] = {
-    {208, "America/Los_Angeles",     {"Coeur d'Alene", "Lewiston", "Sandpoint", "Post Falls"}},
-    {219, "America/New_York",        {"Monon", "Wolcott"}},
-    {236, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
-    {236, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
-    {250, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
-    {250, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
-    {257, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
-    {257, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
-    {270, "America/New_York",        {"Elizabethtown", "Radcliff", "Campbellsville", "Lebanon"}},
-    {306, "America/Edmonton",        {"Lloydminster", "Maidstone"}},
-    {306, "America/Winnipeg",        {"Creighton"}},
-    {308, "America/Denver",          {"Scottsbluff", "Sidney", "Alliance", "Ogallala"}},
-    {334, "America/New_York",        {"Phenix City", "Valley", "Lanett", "Smiths Station"}},
-    {364, "America/New_York",        {"Elizabethtown", "Radcliff", "Campbellsville", "Lebanon"}},
-    {367, "America/Halifax",         {"Îles-de-la-Madeleine"}},
-    {367, "America/Blanc-Sablon",    {"Blanc-Sablon"}},
-    {418, "America/Halifax",         {"Îles-de-la-Madeleine"}},
-    {418, "America/Blanc-Sablon",    {"Blanc-Sablon", "Lourdes-de-Blanc-Sablon"}},
-    {423, "America/Chicago",         {"Jasper", "South Pittsburg", "Dunlap", "Pikeville"}},
-    {448, "America/New_York",        {"Tallahassee", "Quincy", "Perry", "Port St. Joe"}},
-    {458, "America/Denver",          {"Ontario", "Nyssa", "Vale"}},
-    {474, "America/Edmonton",        {"Lloydminster", "Maidstone"}},
-    {474, "America/Winnipeg",        {"Creighton"}},
-    {541, "America/Denver",          {"Ontario", "Nyssa", "Vale"}},
-    {574, "America/Chicago",         {"Knox", "North Judson"}},
-    {581, "America/Halifax",         {"Îles-de-la-Madeleine"}},
-    {581, "America/Blanc-Sablon",    {"Blanc-Sablon"}},
-    {605, "America/Denver",          {"Rapid City", "Spearfish", "Sturgis", "Fort Pierre"}},
-    {606, "America/Chicago",         {"Albany"}},
-    {620, "America/Denver",          {"Tribune", "Syracuse"}},
-    {639, "America/Edmonton",        {"Lloydminster", "Maidstone"}},
-    {639, "America/Winnipeg",        {"Creighton"}},
-    {672, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
-    {672, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
-    {701, "America/Denver",          {"Dickinson", "Bowman", "Hettinger", "Beach"}},
-    {709, "America/Halifax",         {"Happy Valley-Goose Bay", "Labrador City", "Wabush"}},
-    {775, "America/Denver",          {"West Wendover"}},
-    {778, "America/Dawson_Creek",    {"Fort St. John", "Dawson Creek", "Fort Nelson", "Creston"}},
-    {778, "America/Edmonton",        {"Cranbrook", "Invermere", "Golden", "Fernie"}},
-    {785, "America/Denver",          {"Goodland", "Sharon Springs"}},
-    {807, "America/Winnipeg",        {"Kenora", "Dryden", "Fort Frances", "Red Lake"}},
-    {807, "America/Atikokan",        {"Atikokan"}},
-    {812, "America/Chicago",         {"Evansville", "Newburgh", "Princeton", "Tell City"}},
-    {850, "America/New_York",        {"Tallahassee", "Quincy", "Perry", "Port St. Joe"}},
-    {867, "America/Edmonton",        {"Yellowknife", "Hay River", "Inuvik", "Fort Smith"}},
-    {867, "America/Rankin_Inlet",       {"Rankin Inlet"}},
-    {867, "America/Toronto",         {"Iqaluit"}},
-    {879, "America/Halifax",         {"Happy Valley-Goose Bay", "Labrador City", "Wabush"}},
-    {906, "America/Chicago",         {"Iron Mountain", "Menominee", "Iron River", "Ironwood"}},
-    {907, "America/Adak",            {"Adak", "Atka"}},
-    {928, "America/Denver",          {"Window Rock", "Tuba City", "Chinle", "Kayenta"}},
-    {930, "America/Chicago",         {"Evansville", "Newburgh", "Princeton", "Tell City"}},
-    {986, "America/Los_Angeles",     {"Coeur d'Alene", "Lewiston", "Sandpoint", "Post Falls"}},
+    {208, "America/Los_Angeles",      {"Coeur d'Alene", "Lewiston"}},
+    {219, "America/New_York",         {"Monon", "Wolcott"}},
+    {250, "America/Dawson_Creek",     {"Fort St. John", "Dawson Creek"}},
+    {250, "America/Edmonton",         {"Cranbrook", "Invermere"}},
+    {270, "America/New_York",         {"Elizabethtown", "Radcliff"}},
+    {306, "America/Edmonton",         {"Lloydminster", "Maidstone"}},
+    {306, "America/Winnipeg",         {"Creighton"}},
+    {308, "America/Denver",           {"Scottsbluff", "Sidney"}},
+    {334, "America/New_York",         {"Phenix City", "Valley"}},
+    {418, "America/Halifax",          {"Îles-de-la-Madeleine"}},
+    {418, "America/Blanc-Sablon",     {"Blanc-Sablon", "Lourdes-de-Blanc-Sablon"}},
+    {423, "America/Chicago",          {"Jasper", "South Pittsburg"}},
+    {541, "America/Denver",           {"Ontario", "Nyssa"}},
+    {574, "America/Chicago",          {"Knox", "North Judson"}},
+    {605, "America/Denver",           {"Rapid City", "Spearfish"}},
+    {606, "America/Chicago",          {"Albany"}},
+    {620, "America/Denver",           {"Tribune", "Syracuse"}},
+    {701, "America/Denver",           {"Dickinson", "Bowman"}},
+    {709, "America/Halifax",          {"Happy Valley-Goose Bay", "Labrador City"}},
+    {775, "America/Denver",           {"West Wendover"}},
+    {785, "America/Denver",           {"Goodland", "Sharon Springs"}},
+    {807, "America/Winnipeg",         {"Kenora", "Dryden"}},
+    {807, "America/Atikokan",         {"Atikokan"}},
+    {812, "America/Chicago",          {"Evansville", "Newburgh"}},
+    {850, "America/New_York",         {"Tallahassee", "Quincy"}},
+    {867, "America/Edmonton",         {"Yellowknife", "Hay River"}},
+    {867, "America/Rankin_Inlet",     {"Rankin Inlet"}},
+    {867, "America/Toronto",          {"Iqaluit"}},
+    {906, "America/Chicago",          {"Iron Mountain", "Menominee"}},
+    {907, "America/Adak",             {"Adak", "Atka"}},
+    {928, "America/Denver",           {"Window Rock", "Tuba City"}},
+};
+
+// Codes of their own whose numbers share an area of OtherClocks, and so its clocks: kept once, so
+// the codes of an area cannot drift apart.
+constexpr SameArea SameAreas[] = {
+    {236, 250},
+    {257, 250},
+    {364, 270},
+    {367, 418},
+    {448, 850},
+    {458, 541},
+    {474, 306},
+    {581, 418},
+    {639, 306},
+    {672, 250},
+    {778, 250},
+    {879, 709},
+    {930, 812},
+    {986, 208},
 };
 // clang-format on
+
+// Written by scripts/update-directory from NANPA's area-code report.
+constexpr Overlay Overlays[] = {
+#include "directory/overlays.inc"
+};
 
 constexpr int NoRow = -1;
 
@@ -562,10 +577,16 @@ constexpr bool isZoneId(std::string_view id)
     return parts >= 2;
 }
 
+// Where each code's answer comes from: its own row or, for an overlay, its parent's.
+struct Index {
+    std::array<short, LastCode + 1> row{};
+    std::array<bool, LastCode + 1> overlay{};
+};
+
 // Built by the compiler, so there is nothing to load at start-up and a bad row fails the build.
-constexpr auto RowByCode = [] {
-    std::array<short, LastCode + 1> index{};
-    index.fill(NoRow);
+constexpr Index ByCode = [] {
+    Index index;
+    index.row.fill(NoRow);
     int previous = FirstCode - 1;
     for (int i = 0; i < int(std::size(Rows)); ++i) {
         const Row &row = Rows[i];
@@ -573,35 +594,69 @@ constexpr auto RowByCode = [] {
             throw "directory row out of range, repeated or out of code order";
         if (row.zone.empty() || !isZoneId(row.clockZone))
             throw "directory row without a zone name or with a malformed clock zone id";
-        index[row.code] = short(i);
+        index.row[row.code] = short(i);
         previous = row.code;
+    }
+    previous = FirstCode - 1;
+    for (const Overlay &overlay : Overlays) {
+        if (overlay.code <= previous || overlay.code > LastCode)
+            throw "overlay out of range, repeated or out of code order";
+        if (index.row[overlay.code] != NoRow)
+            throw "overlay of a code that has a row of its own";
+        if (overlay.parent < FirstCode || overlay.parent > LastCode ||
+            index.row[overlay.parent] == NoRow || index.overlay[overlay.parent])
+            throw "overlay whose parent has no row of its own";
+        index.row[overlay.code] = index.row[overlay.parent];
+        index.overlay[overlay.code] = true;
+        previous = overlay.code;
     }
     return index;
 }();
 
-// Each code's other clocks as a run of OtherClocks: first row and count.
+constexpr bool hasOwnRow(int code)
+{
+    return code >= FirstCode && code <= LastCode && ByCode.row[code] != NoRow &&
+           !ByCode.overlay[code];
+}
+
+// Each row's other clocks as a run of OtherClocks: first entry and count.
 constexpr auto OtherClocksByRow = [] {
     std::array<std::pair<short, short>, std::size(Rows)> runs{};
     int previous = FirstCode - 1;
     for (int i = 0; i < int(std::size(OtherClocks)); ++i) {
         const OtherClock &other = OtherClocks[i];
-        if (other.code < previous || other.code > LastCode || RowByCode[other.code] == NoRow)
+        if (other.area < previous || !hasOwnRow(other.area))
             throw "other clock of an unlisted code, or out of code order";
-        if (!isZoneId(other.clockZone) || other.clockZone == Rows[RowByCode[other.code]].clockZone)
+        if (!isZoneId(other.clockZone) || other.clockZone == Rows[ByCode.row[other.area]].clockZone)
             throw "other clock with a malformed zone id, or the code's own";
         if (other.places[0].empty())
             throw "other clock without a place";
-        auto &run = runs[std::size_t(RowByCode[other.code])];
+        auto &run = runs[std::size_t(ByCode.row[other.area])];
         if (run.second == 0)
             run.first = short(i);
         ++run.second;
-        previous = other.code;
+        previous = other.area;
+    }
+    for (const SameArea &same : SameAreas) {
+        if (!hasOwnRow(same.code) || !hasOwnRow(same.area))
+            throw "area shared by or with a code that has no row of its own";
+        auto &run = runs[std::size_t(ByCode.row[same.code])];
+        if (run.second != 0)
+            throw "code with other clocks of its own that also shares an area's";
+        run = runs[std::size_t(ByCode.row[same.area])];
+        if (run.second == 0)
+            throw "shared area without other clocks";
+        const auto shared =
+            std::span(OtherClocks).subspan(std::size_t(run.first), std::size_t(run.second));
+        for (const OtherClock &other : shared)
+            if (other.clockZone == Rows[ByCode.row[same.code]].clockZone)
+                throw "shared other clock that is the code's own";
     }
     return runs;
 }();
 
 static_assert(std::size(Rows) == 446);
-static_assert(std::size(OtherClocks) == 53);
+static_assert(std::size(OtherClocks) == 31);
 static_assert(std::ranges::count_if(OtherClocksByRow, [](const auto &run) { return run.second > 0; }) == 39);
 static_assert(std::ranges::count(Rows, Classic, &Row::origin) == 296);
 
@@ -609,7 +664,7 @@ const Row *rowFor(int code)
 {
     if (code < FirstCode || code > LastCode)
         throw std::out_of_range("area code " + std::to_string(code) + " is outside 0..999");
-    const int i = RowByCode[code];
+    const int i = ByCode.row[code];
     return i == NoRow ? nullptr : &Rows[i];
 }
 
@@ -623,7 +678,9 @@ QLatin1StringView view(std::string_view s)
 std::optional<Origin> OriginByCode(int code)
 {
     const Row *row = rowFor(code);
-    return row ? std::optional(row->origin) : std::nullopt;
+    if (!row)
+        return std::nullopt;
+    return ByCode.overlay[code] ? Since : row->origin;
 }
 
 QLatin1StringView ZoneByCode(int code)
@@ -649,7 +706,7 @@ std::span<const OtherClock> OtherClocksByCode(int code)
 {
     if (!rowFor(code))
         return {};
-    const auto [first, count] = OtherClocksByRow[std::size_t(RowByCode[code])];
+    const auto [first, count] = OtherClocksByRow[std::size_t(ByCode.row[code])];
     return std::span(OtherClocks).subspan(std::size_t(first), std::size_t(count));
 }
 

@@ -16,7 +16,7 @@ inline constexpr int FirstCode = 0;
 inline constexpr int LastCode = 999;
 
 // Where a listed code's row comes from: the original list of 296 codes (mended where it was
-// plainly wrong), or the codes opened since, current to mid-2026.
+// plainly wrong), or the codes opened since, overlays included.
 enum class Origin { Classic, Since };
 
 // Unset for a code that is not listed.
@@ -29,11 +29,12 @@ QByteArrayView ClockZoneByCode(int code);
 QLatin1StringView StateByCode(int code);
 // A clock that some of a code's numbers keep besides the code's own.
 struct OtherClock {
-    int code;
+    // The first code of the area whose numbers keep this clock; every code of the area shares it.
+    int area;
     // The IANA id of a zone that keeps this clock.
     std::string_view clockZone;
-    // UTF-8, best known first; those past the last are empty.
-    std::array<std::string_view, 4> places;
+    // UTF-8, best known first; the second may be empty.
+    std::array<std::string_view, 2> places;
 };
 
 // In the order they are shown; empty for most codes and for unlisted ones.

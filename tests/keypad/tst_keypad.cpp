@@ -50,6 +50,8 @@ private slots:
     void clockReadOncePerListedAnswer();
     void otherClocks_data();
     void otherClocks();
+    void overlaysAnswerAsTheirParent_data();
+    void overlaysAnswerAsTheirParent();
     void randomPresses();
 };
 
@@ -174,6 +176,10 @@ void TestKeypad::otherClocks_data()
         << "418" << utc("2026-12-15T20:07Z") << carried << "3:07 PM."
         << QStringList{QString::fromUtf8("4:07 PM. (\u00CEles-de-la-Madeleine)"),
                        "4:07 PM. (Blanc-Sablon & Lourdes-de-Blanc-Sablon)"};
+    QTest::newRow("an area's codes share its clocks")
+        << "581" << utc("2026-12-15T20:07Z") << carried << "3:07 PM."
+        << QStringList{QString::fromUtf8("4:07 PM. (\u00CEles-de-la-Madeleine)"),
+                       "4:07 PM. (Blanc-Sablon & Lourdes-de-Blanc-Sablon)"};
     // Between Eastern's change and Central's the two clocks read alike in November, and two
     // hours apart in March.
     QTest::newRow("November hour")
@@ -212,6 +218,55 @@ void TestKeypad::otherClocks()
         for (const QString &line : also)
             QCOMPARE(lines.takeAt(1), AlsoLabel + line);
         QVERIFY(lines[1].startsWith(StateLabel) && lines[2].startsWith(LocationLabel));
+    }
+}
+
+void TestKeypad::overlaysAnswerAsTheirParent_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("rules");
+    const auto utc = [](const char *iso) {
+        return QDateTime::fromString(QLatin1StringView(iso), Qt::ISODate).toUTC();
+    };
+    for (const auto &[name, rules] : {std::pair{"carried", ZoneRules::Carried},
+                                      {"machine", ZoneRules::Machine},
+                                      {"no zone data", ZoneRules::NoDatabase}}) {
+        // Winter, summer, and the hour Eastern has changed and Central has not.
+        for (const char *iso : {"2026-01-15T20:07Z", "2026-07-15T13:59Z", "2026-03-08T07:30Z"})
+            QTest::addRow("%s, %s", name, iso) << utc(iso) << int(rules);
+    }
+}
+
+// NANPA's overlays since 2023, with their parents: only the first line may differ.
+void TestKeypad::overlaysAnswerAsTheirParent()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(int, rules);
+    const std::pair<int, int> overlays[] = {{273, 418}, {357, 559}, {436, 440}, {457, 318},
+                                            {465, 718}, {471, 662}, {483, 334}, {565, 912},
+                                            {621, 346}, {624, 716}, {679, 313}, {729, 423},
+                                            {761, 502}, {837, 530}, {861, 309}, {924, 507}};
+    for (const QByteArray machine : {"UTC", "America/Chicago", "Asia/Kolkata"}) {
+        const auto answer = [&](int areaCode) {
+            KeypadEntry keypad(
+                [&] {
+                    return ClockReading{now, testing::machineZone(machine)};
+                },
+                ZoneRules::Source(rules));
+            for (QChar key : QString::number(areaCode))
+                press(keypad, key);
+            return keypad.resultText().split(LineBreak);
+        };
+        for (const auto &[overlay, parent] : overlays) {
+            const QByteArray context =
+                QByteArray::number(overlay) + " on a " + machine + " machine";
+            QStringList mine = answer(overlay), theirs = answer(parent);
+            QVERIFY2(mine.size() >= 4 && mine.takeFirst() == code(QString::number(overlay)),
+                     context);
+            theirs.removeFirst();
+            QVERIFY2(mine == theirs, context + ": " + mine.join(u'|').toUtf8() + " against " +
+                                         theirs.join(u'|').toUtf8());
+        }
     }
 }
 

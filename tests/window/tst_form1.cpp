@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -14,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextStream>
 #include <QTimer>
 
 #ifdef Q_OS_WIN
@@ -67,6 +69,7 @@ private slots:
 
     void clicks_data();
     void clicks();
+    void everyCodeNanpaHasAnswers();
     void keyboardPressesFocusedButton_data();
     void keyboardPressesFocusedButton();
     void geometry_data();
@@ -147,6 +150,64 @@ void TestForm1::clicks()
     for (QChar key : keys)
         click(key);
     QCOMPARE(result(), shown);
+}
+
+// The geographic codes of NANPA's report that are in service or assigned, read from the copy
+// the directory is held to.
+namespace {
+QList<int> nanpaCodes()
+{
+    QFile file(":/nanpa/nanpa-npa-report.csv");
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("no NANPA report among the test's resources");
+    const auto fields = [](const QString &line) {
+        QStringList out{QString()};
+        bool quoted = false;
+        for (QChar c : line) {
+            if (c == u'"')
+                quoted = !quoted;
+            else if (c == u',' && !quoted)
+                out.append(QString());
+            else
+                out.last() += c;
+        }
+        return out;
+    };
+    QTextStream in(&file);
+    in.readLine(); // its date
+    const QStringList header = fields(in.readLine());
+    const auto column = [&](const char *name) {
+        const qsizetype i = header.indexOf(QLatin1StringView(name));
+        if (i < 0)
+            qFatal("the NANPA report has no %s column", name);
+        return i;
+    };
+    const qsizetype id = column("NPA_ID"), use = column("USE"), inService = column("IN_SERVICE"),
+                    assigned = column("ASSIGNED");
+    QList<int> codes;
+    while (!in.atEnd()) {
+        const QStringList row = fields(in.readLine());
+        if (row.size() > std::max({id, use, inService, assigned}) && row[use] == u"G" &&
+            (row[inService] == u"Y" || row[assigned] == u"Yes"))
+            codes.append(row[id].toInt());
+    }
+    return codes;
+}
+} // namespace
+
+void TestForm1::everyCodeNanpaHasAnswers()
+{
+    const QList<int> codes = nanpaCodes();
+    QCOMPARE(codes.size(), 457);
+    for (int code : codes) {
+        const QString digits = QString::number(code);
+        for (QChar key : digits)
+            click(key);
+        const QStringList shown = result();
+        QVERIFY2(shown.size() >= 4 && shown[0] == "Area Code:      " + digits &&
+                     shown[1].startsWith("Time:") && shown[shown.size() - 2].startsWith("State:"),
+                 qPrintable(shown.join(u'|')));
+    }
 }
 
 void TestForm1::keyboardPressesFocusedButton_data()
