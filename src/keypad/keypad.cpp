@@ -48,12 +48,12 @@ void KeypadEntry::answer()
         return;
     }
     const ClockReading now = clock();
-    const QByteArrayView clockZone = ClockZoneByCode(AreaCode);
-    const QString time = ZoneTimeText(zone, clockZone, now, rules);
+    const ClockRules own = rules.forId(ClockZoneByCode(AreaCode));
+    const QString time = ZoneTimeText(zone, own, now);
     ResultText += LineBreak + TimeLabel + time;
     // Without rules for the code's own clock the time is only an estimate from its zone name,
     // which cannot tell one part of a code from another.
-    if (rules.forId(clockZone).isValid())
+    if (own.isValid())
         ResultText += otherClockLines(time, now.now);
     ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
     ResultText += LineBreak + LocationLabel + LocationByCode(AreaCode);

@@ -142,17 +142,6 @@ QPushButton *button(QWidget *parent, const QString &caption, const QString &name
 
 } // namespace
 
-dialhour::ZoneRules::Source Form1::ProgramZoneRules()
-{
-#ifdef Q_OS_WIN
-    // Qt on Windows maps each IANA id to a Windows zone through a table of its own, which
-    // cannot follow a region that changes its rules: the carried rules always answer there.
-    return dialhour::ZoneRules::Carried;
-#else
-    return dialhour::NewestRules(dialhour::MachineDatabaseVersion());
-#endif
-}
-
 Form1::Form1(dialhour::KeypadEntry::Clock clock, dialhour::ZoneRules::Source rules, QWidget *parent)
     : QWidget(parent)
     , keypad(std::move(clock), rules)

@@ -17,11 +17,8 @@ class Form1 : public QWidget {
 
 public:
     explicit Form1(dialhour::KeypadEntry::Clock clock = dialhour::ReadSystemClock,
-                   dialhour::ZoneRules::Source rules = ProgramZoneRules(),
+                   dialhour::ZoneRules::Source rules = dialhour::ProgramRules(),
                    QWidget *parent = nullptr);
-
-    // The rules this platform's program answers with: the newest it can find.
-    static dialhour::ZoneRules::Source ProgramZoneRules();
 
 protected:
     bool event(QEvent *event) override;

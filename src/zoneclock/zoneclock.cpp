@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include <algorithm>
 #include <optional>
@@ -112,8 +113,10 @@ ClockRules ZoneRules::forId(QByteArrayView ianaId) const
         return {};
     if (from == Machine) {
         auto found = loaded.constFind(QByteArray::fromRawData(ianaId.data(), ianaId.size()));
-        if (found == loaded.cend()) // an unknown id is kept too, so it is looked for only once
-            found = loaded.insert(ianaId.toByteArray(), QTimeZone(ianaId.toByteArray()));
+        if (found == loaded.cend()) { // an unknown id is kept too, so it is looked for only once
+            const QByteArray id = ianaId.toByteArray();
+            found = loaded.insert(id, lookup ? lookup(id) : QTimeZone(id));
+        }
         if (found->isValid())
             return ClockRules(*found);
     }
@@ -156,22 +159,8 @@ bool IsLaterVersion(QByteArrayView a, QByteArrayView b)
     return left->second.compare(right->second) > 0;
 }
 
-ZoneRules::Source NewestRules(QByteArrayView machineVersion)
+QByteArray DatabaseVersion(const QString &folder)
 {
-    return IsLaterVersion(machineVersion, ZoneRules::carriedVersion()) ? ZoneRules::Machine
-                                                                       : ZoneRules::Carried;
-}
-
-QByteArray MachineDatabaseVersion()
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    // Qt reads the folder TZDIR names first, where it names one.
-    QString folder = qEnvironmentVariable("TZDIR");
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QStringLiteral("/usr/share/zoneinfo");
-#else
-    const QString folder = QStringLiteral("/usr/share/zoneinfo");
-#endif
     QFile file(folder + QStringLiteral("/tzdata.zi"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -182,6 +171,31 @@ QByteArray MachineDatabaseVersion()
             return text.sliced(10).trimmed();
     }
     return {};
+}
+
+QList<QByteArray> MachineDatabaseVersions(const QString &kernelType, const QString &tzdir)
+{
+    if (kernelType != u"linux")
+        return {};
+    const QString system = QStringLiteral("/usr/share/zoneinfo");
+    QList<QByteArray> versions{DatabaseVersion(system)};
+    if (!tzdir.isEmpty() && QFileInfo(tzdir).canonicalFilePath() != QFileInfo(system).canonicalFilePath())
+        versions.append(DatabaseVersion(tzdir));
+    return versions;
+}
+
+ZoneRules::Source NewestRules(const QList<QByteArray> &machineVersions)
+{
+    const bool allLater = std::all_of(machineVersions.begin(), machineVersions.end(),
+                                      [](const QByteArray &version) {
+                                          return IsLaterVersion(version, ZoneRules::carriedVersion());
+                                      });
+    return !machineVersions.isEmpty() && allLater ? ZoneRules::Machine : ZoneRules::Carried;
+}
+
+ZoneRules::Source ProgramRules()
+{
+    return NewestRules(MachineDatabaseVersions(QSysInfo::kernelType(), qEnvironmentVariable("TZDIR")));
 }
 
 ClockReading ReadSystemClock()
@@ -199,8 +213,13 @@ double MachineBias(const ClockReading &clock)
 QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
                      const ZoneRules &rules)
 {
-    if (const ClockRules rule = rules.forId(clockZone); rule.isValid())
-        return ZoneTimeText(rule, clock.now);
+    return ZoneTimeText(zone, rules.forId(clockZone), clock);
+}
+
+QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockReading &clock)
+{
+    if (rules.isValid())
+        return ZoneTimeText(rules, clock.now);
     const auto known = std::find_if(Zones.begin(), Zones.end(), [zone](const Zone &candidate) {
         return zone == candidate.name;
     });

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QLatin1StringView>
+#include <QList>
 #include <QString>
 #include <QTimeZone>
 
@@ -63,13 +64,15 @@ public:
         // Every id unknown, as with no time-zone data at all.
         NoDatabase,
     };
+    // How the machine's database is asked for a zone: Qt's own, unless a test stands in for it.
+    using MachineLookup = QTimeZone (*)(const QByteArray &ianaId);
 
-    explicit ZoneRules(Source source = Carried)
+    explicit ZoneRules(Source source = Carried, MachineLookup lookup = nullptr)
         : from(source)
+        , lookup(lookup)
     {
     }
 
-    Source source() const { return from; }
     ClockRules forId(QByteArrayView ianaId) const;
 
     // The IANA database version of the carried rules, such as "2026f".
@@ -79,21 +82,31 @@ public:
 
 private:
     Source from;
+    MachineLookup lookup;
     // The machine's zones are read from disk on first use and kept: a zone's rules cannot
     // change while the program runs, and most runs need only a few of them.
     mutable QHash<QByteArray, QTimeZone> loaded;
 };
 
-// The newer of the machine's database and the carried one: the machine's only when its version
-// is known and later, since an unreadable version says nothing of how old the rules are.
-ZoneRules::Source NewestRules(QByteArrayView machineVersion);
-
 // Whether IANA version `a` ("2025b") is later than `b`; an unreadable version is never later.
 bool IsLaterVersion(QByteArrayView a, QByteArrayView b);
 
-// The version named by the `# version` line of tzdata.zi in the zoneinfo folder that Qt reads on
-// this machine; empty when there is none or it cannot be read.
-QByteArray MachineDatabaseVersion();
+// The version named by the `# version` line of `folder`/tzdata.zi; empty when there is none or
+// it cannot be read.
+QByteArray DatabaseVersion(const QString &folder);
+
+// The versions of every zone database Qt may read zones from on this machine, as
+// DatabaseVersion gives them: the system's, and the one `tzdir` names, since Qt honours TZDIR
+// in some releases and falls back zone by zone to the system's. None where Qt reads no IANA
+// folder, as on Windows, where it maps ids to a table of its own.
+QList<QByteArray> MachineDatabaseVersions(const QString &kernelType, const QString &tzdir);
+
+// The rules answers are given by: the machine's only where every database Qt may read is known
+// to be later than the carried rules, since older rules would undo changes the program knows.
+ZoneRules::Source NewestRules(const QList<QByteArray> &machineVersions);
+
+// The same for this machine as it is now.
+ZoneRules::Source ProgramRules();
 
 // The moment an answer is given and the machine's own zone at that moment.
 struct ClockReading {
@@ -113,6 +126,9 @@ double MachineBias(const ClockReading &clock);
 // `zone`; an unknown name as well gives the machine's own local time.
 QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
                      const ZoneRules &rules);
+
+// The same where the clock's rules have been looked up already.
+QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockReading &clock);
 
 // The same for a clock whose rules are known.
 QString ZoneTimeText(const ClockRules &rules, const QDateTime &now);

@@ -2,6 +2,9 @@
 #include "support.h"
 #include "zoneclock/zoneclock.h"
 
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace dialhour;
@@ -53,6 +56,10 @@ private slots:
     void machineBias();
     void newestRulesWin_data();
     void newestRulesWin();
+    void machineDatabaseVersions_data();
+    void machineDatabaseVersions();
+    void machineLacksAnId();
+    void programRulesOnThisMachine();
 };
 
 void TestZoneClock::initTestCase()
@@ -254,29 +261,91 @@ void TestZoneClock::machineBias()
 
 void TestZoneClock::newestRulesWin_data()
 {
-    QTest::addColumn<QByteArray>("machineVersion");
+    QTest::addColumn<QByteArrayList>("machineVersions");
     QTest::addColumn<int>("source");
     const QByteArray ours = ZoneRules::carriedVersion().toByteArray();
-    QTest::newRow("older") << QByteArray("2025b") << int(ZoneRules::Carried);
-    QTest::newRow("same") << ours << int(ZoneRules::Carried);
-    QTest::newRow("newer letter") << QByteArray(ours.first(4) + "z") << int(ZoneRules::Machine);
-    QTest::newRow("after z") << QByteArray(ours.first(4) + "za") << int(ZoneRules::Machine);
-    QTest::newRow("newer year") << QByteArray("2099a") << int(ZoneRules::Machine);
-    QTest::newRow("older year, more letters") << QByteArray("2019zz") << int(ZoneRules::Carried);
-    QTest::newRow("unknown") << QByteArray() << int(ZoneRules::Carried);
-    QTest::newRow("unreadable") << QByteArray("unknown") << int(ZoneRules::Carried);
-    QTest::newRow("upper case") << QByteArray("2099A") << int(ZoneRules::Carried);
+    const QByteArray newer = ours.first(4) + "z";
+    const auto row = [](const char *name, QByteArrayList versions, ZoneRules::Source source) {
+        QTest::newRow(name) << versions << int(source);
+    };
+    row("older", {"2025b"}, ZoneRules::Carried);
+    row("same", {ours}, ZoneRules::Carried);
+    row("newer letter", {newer}, ZoneRules::Machine);
+    row("after z", {ours.first(4) + "za"}, ZoneRules::Machine);
+    row("newer year", {"2099a"}, ZoneRules::Machine);
+    row("older year, more letters", {"2019zz"}, ZoneRules::Carried);
+    row("unknown", {""}, ZoneRules::Carried);
+    row("unreadable", {"unknown"}, ZoneRules::Carried);
+    row("upper case", {"2099A"}, ZoneRules::Carried);
+    row("no IANA folder, as on Windows", {}, ZoneRules::Carried);
+    // Qt may read either of the system's and TZDIR's: both must be newer.
+    row("TZDIR newer, system older", {"2025b", "2099a"}, ZoneRules::Carried);
+    row("TZDIR older, system newer", {"2099a", "2025b"}, ZoneRules::Carried);
+    row("TZDIR without a version", {"2099a", ""}, ZoneRules::Carried);
+    row("both newer", {newer, "2099a"}, ZoneRules::Machine);
 }
 
 void TestZoneClock::newestRulesWin()
 {
-    QFETCH(QByteArray, machineVersion);
+    QFETCH(QByteArrayList, machineVersions);
     QFETCH(int, source);
-    QCOMPARE(int(NewestRules(machineVersion)), source);
-    // Where the machine's rules answer, an id its database lacks is still answered.
-    const ZoneRules rules(NewestRules(machineVersion));
+    QCOMPARE(int(NewestRules(machineVersions)), source);
+}
+
+void TestZoneClock::machineDatabaseVersions_data()
+{
+    QTest::addColumn<QByteArray>("zi");
+    QTest::addColumn<QByteArray>("version");
+    QTest::newRow("a release") << QByteArray("# version 2026f\n# ddd\nR x\n") << QByteArray("2026f");
+    QTest::newRow("odd version, as read") << QByteArray("# version  2026-rc1 \n") << QByteArray("2026-rc1");
+    QTest::newRow("no version line") << QByteArray("# tzdb data\nZ America/X -5 - EST\n") << QByteArray();
+    QTest::newRow("version too late to count")
+        << QByteArray("#\n#\n#\n#\n#\n# version 2099a\n") << QByteArray();
+    QTest::newRow("no file") << QByteArray() << QByteArray();
+}
+
+// What each folder Qt may read says of its age, the TZDIR one included.
+void TestZoneClock::machineDatabaseVersions()
+{
+    QFETCH(QByteArray, zi);
+    QFETCH(QByteArray, version);
+    QTemporaryDir tzdir;
+    if (!zi.isNull()) {
+        QFile file(tzdir.filePath("tzdata.zi"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(zi) == zi.size());
+    }
+    QCOMPARE(DatabaseVersion(tzdir.path()), version);
+    const QByteArray system = DatabaseVersion("/usr/share/zoneinfo");
+    QCOMPARE(MachineDatabaseVersions("linux", tzdir.path()), (QByteArrayList{system, version}));
+    QCOMPARE(MachineDatabaseVersions("linux", ""), QByteArrayList{system});
+    QCOMPARE(MachineDatabaseVersions("winnt", tzdir.path()), QByteArrayList{});
+}
+
+// Under the machine's rules an id its database lacks is answered from the carried set, and one
+// neither knows is not answered at all.
+void TestZoneClock::machineLacksAnId()
+{
+    const ZoneRules rules(ZoneRules::Machine, [](const QByteArray &id) {
+        return id == "America/Vancouver" ? QTimeZone() : QTimeZone(id);
+    });
     QVERIFY(rules.forId("America/Vancouver").isValid());
-    QCOMPARE(rules.forId("America/Vancouver").isCarried(), source == ZoneRules::Carried);
+    QVERIFY(rules.forId("America/Vancouver").isCarried());
+    QCOMPARE(ZoneTimeText(rules.forId("America/Vancouver"), utc("2026-12-15T20:07")),
+             QString("1:07 PM."));
+    QVERIFY(!rules.forId("America/Edmonton").isCarried());
+    QVERIFY(!rules.forId("America/Nowhere_Atoll").isValid());
+}
+
+// The choice this machine makes, said for scripts/check when it is not the carried rules.
+void TestZoneClock::programRulesOnThisMachine()
+{
+    const QList<QByteArray> versions =
+        MachineDatabaseVersions(QSysInfo::kernelType(), qEnvironmentVariable("TZDIR"));
+    QCOMPARE(ProgramRules(), NewestRules(versions));
+    if (ProgramRules() == ZoneRules::Machine)
+        qInfo("note: this machine's tzdata %s is newer than the carried %s: "
+              "scripts/update-zone-rules brings it in",
+              versions.join(", ").constData(), ZoneRules::carriedVersion().toByteArray().constData());
 }
 
 QTEST_APPLESS_MAIN(TestZoneClock)
