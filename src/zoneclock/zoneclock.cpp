@@ -179,23 +179,25 @@ QList<QByteArray> MachineDatabaseVersions(const QString &kernelType, const QStri
         return {};
     const QString system = QStringLiteral("/usr/share/zoneinfo");
     QList<QByteArray> versions{DatabaseVersion(system)};
-    if (!tzdir.isEmpty() && QFileInfo(tzdir).canonicalFilePath() != QFileInfo(system).canonicalFilePath())
+    if (!tzdir.isEmpty() &&
+        QFileInfo(tzdir).canonicalFilePath() != QFileInfo(system).canonicalFilePath())
         versions.append(DatabaseVersion(tzdir));
     return versions;
 }
 
 ZoneRules::Source NewestRules(const QList<QByteArray> &machineVersions)
 {
-    const bool allLater = std::all_of(machineVersions.begin(), machineVersions.end(),
-                                      [](const QByteArray &version) {
-                                          return IsLaterVersion(version, ZoneRules::carriedVersion());
-                                      });
+    const bool allLater =
+        std::all_of(machineVersions.begin(), machineVersions.end(), [](const QByteArray &version) {
+            return IsLaterVersion(version, ZoneRules::carriedVersion());
+        });
     return !machineVersions.isEmpty() && allLater ? ZoneRules::Machine : ZoneRules::Carried;
 }
 
 ZoneRules::Source ProgramRules()
 {
-    return NewestRules(MachineDatabaseVersions(QSysInfo::kernelType(), qEnvironmentVariable("TZDIR")));
+    return NewestRules(
+        MachineDatabaseVersions(QSysInfo::kernelType(), qEnvironmentVariable("TZDIR")));
 }
 
 ClockReading ReadSystemClock()

@@ -296,9 +296,12 @@ void TestZoneClock::machineDatabaseVersions_data()
 {
     QTest::addColumn<QByteArray>("zi");
     QTest::addColumn<QByteArray>("version");
-    QTest::newRow("a release") << QByteArray("# version 2026f\n# ddd\nR x\n") << QByteArray("2026f");
-    QTest::newRow("odd version, as read") << QByteArray("# version  2026-rc1 \n") << QByteArray("2026-rc1");
-    QTest::newRow("no version line") << QByteArray("# tzdb data\nZ America/X -5 - EST\n") << QByteArray();
+    QTest::newRow("a release") << QByteArray("# version 2026f\n# ddd\nR x\n")
+                               << QByteArray("2026f");
+    QTest::newRow("odd version, as read")
+        << QByteArray("# version  2026-rc1 \n") << QByteArray("2026-rc1");
+    QTest::newRow("no version line")
+        << QByteArray("# tzdb data\nZ America/X -5 - EST\n") << QByteArray();
     QTest::newRow("version too late to count")
         << QByteArray("#\n#\n#\n#\n#\n# version 2099a\n") << QByteArray();
     QTest::newRow("no file") << QByteArray() << QByteArray();
@@ -345,7 +348,8 @@ void TestZoneClock::programRulesOnThisMachine()
     if (ProgramRules() == ZoneRules::Machine)
         qInfo("note: this machine's tzdata %s is newer than the carried %s: "
               "scripts/update-zone-rules brings it in",
-              versions.join(", ").constData(), ZoneRules::carriedVersion().toByteArray().constData());
+              versions.join(", ").constData(),
+              ZoneRules::carriedVersion().toByteArray().constData());
 }
 
 QTEST_APPLESS_MAIN(TestZoneClock)
