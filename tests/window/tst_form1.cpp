@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -366,15 +367,32 @@ void TestForm1::noticeFitsWhole()
 void TestForm1::readableUnderAnyPalette_data()
 {
     QTest::addColumn<QPalette>("palette");
-    QTest::newRow("platform") << QApplication::palette();
-    QTest::newRow("dark") << darkPalette();
+    QTest::addColumn<bool>("platformDark");
+    QTest::newRow("platform") << QApplication::palette() << false;
+    QTest::newRow("dark") << darkPalette() << false;
+    // The platform's own dark mode, with the palette its style makes of it.
+    QTest::newRow("platform dark") << QPalette() << true;
 }
 
 void TestForm1::readableUnderAnyPalette()
 {
     QFETCH(QPalette, palette);
+    QFETCH(bool, platformDark);
     const QPalette platform = QApplication::palette();
     const auto restore = qScopeGuard([&platform] { QApplication::setPalette(platform); });
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QStyleHints *hints = QGuiApplication::styleHints();
+    const auto scheme = qScopeGuard([hints] { hints->unsetColorScheme(); });
+    if (platformDark) {
+        hints->setColorScheme(Qt::ColorScheme::Dark);
+        if (hints->colorScheme() != Qt::ColorScheme::Dark)
+            QSKIP("this platform has no dark mode to ask for");
+        palette = QApplication::palette();
+    }
+#else
+    if (platformDark)
+        QSKIP("Qt before 6.8 cannot ask the platform for its dark mode");
+#endif
     QApplication::setPalette(palette);
     form = std::make_unique<Form1>(testing::januaryClock, ZoneRules::Carried);
     for (QWidget *widget : form->findChildren<QWidget *>()) {
