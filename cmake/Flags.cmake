@@ -19,8 +19,6 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         add_compile_options(-fstack-protector-strong
                             $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
         add_link_options(-Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
-        # A PE header stamped with the link time would differ between two builds of one commit.
-        add_link_options(-Wl,--no-insert-timestamp)
         string(APPEND CMAKE_CXX_STANDARD_LIBRARIES " -l:libssp.a")
     elseif(NOT WIN32 AND NOT APPLE)
         # The hardening Debian gives its own packages; scripts/check-hardening verifies it.

@@ -16,3 +16,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Two builds of the same sources give the same bytes, wherever and whenever they run: paths the
+# compiler records are relative to the source and build folders, and no link time is stamped
+# into a PE header.
+foreach(language C CXX)
+    set(CMAKE_${language}_FLAGS_INIT
+        "-ffile-prefix-map=${CMAKE_BINARY_DIR}/= -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=")
+endforeach()
+foreach(kind EXE SHARED MODULE)
+    set(CMAKE_${kind}_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
+endforeach()
