@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QStyleHints>
 #include <QTest>
 #include <QTextBlock>
@@ -368,18 +370,35 @@ void TestForm1::readableUnderAnyPalette_data()
 {
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<bool>("platformDark");
-    QTest::newRow("platform") << QApplication::palette() << false;
-    QTest::newRow("dark") << darkPalette() << false;
-    // The platform's own dark mode, with the palette its style makes of it.
-    QTest::newRow("platform dark") << QPalette() << true;
+    QTest::addColumn<QString>("style");
+    QTest::newRow("platform") << QApplication::palette() << false << QString();
+    QTest::newRow("dark") << darkPalette() << false << QString();
+    // The platform's own dark mode, with the palette its style makes of it; on Windows, with the
+    // style of Windows 11, which follows dark mode, and of Windows 10, which does not.
+    QTest::newRow("platform dark") << QPalette() << true << QString();
+    for (const char *style : {"windows11", "windowsvista"}) {
+        QTest::addRow("%s", style) << QPalette() << false << QString::fromLatin1(style);
+        QTest::addRow("%s dark", style) << QPalette() << true << QString::fromLatin1(style);
+    }
 }
 
 void TestForm1::readableUnderAnyPalette()
 {
     QFETCH(QPalette, palette);
     QFETCH(bool, platformDark);
+    QFETCH(QString, style);
+    const QString platformStyle = QApplication::style()->name();
     const QPalette platform = QApplication::palette();
-    const auto restore = qScopeGuard([&platform] { QApplication::setPalette(platform); });
+    const auto restore = qScopeGuard([&platform, &platformStyle] {
+        QApplication::setStyle(platformStyle);
+        QApplication::setPalette(platform);
+    });
+    if (!style.isEmpty()) {
+        if (!QStyleFactory::keys().contains(style, Qt::CaseInsensitive))
+            QSKIP("this platform has no such style");
+        QApplication::setStyle(style);
+        palette = QApplication::palette();
+    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QStyleHints *hints = QGuiApplication::styleHints();
     const auto scheme = qScopeGuard([hints] { hints->unsetColorScheme(); });
