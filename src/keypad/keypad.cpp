@@ -2,14 +2,22 @@
 
 #include "directory/directory.h"
 
+#include <algorithm>
+#include <array>
+#include <span>
 #include <stdexcept>
 #include <utility>
 
 namespace dialhour {
 
 KeypadEntry::KeypadEntry(Clock clock, ZoneRules::Source rules)
+    : KeypadEntry(std::move(clock), ZoneRules(rules))
+{
+}
+
+KeypadEntry::KeypadEntry(Clock clock, ZoneRules rules)
     : clock(std::move(clock))
-    , rules(rules)
+    , rules(std::move(rules))
 {
 }
 
@@ -61,19 +69,48 @@ void KeypadEntry::answer()
 
 QString KeypadEntry::otherClockLines(const QString &time, const QDateTime &now) const
 {
-    QString lines;
+    // Other clocks that read alike share one line, whose places are each clock's best known
+    // first, so that both regions are named.
+    struct Line {
+        QString time;
+        std::array<std::array<std::string_view, 2>, 4> places{};
+        int clocks = 0;
+    };
+    std::array<Line, 4> shown;
+    int count = 0;
     for (const OtherClock &other : OtherClocksByCode(AreaCode)) {
         const ClockRules otherRules =
             rules.forId(QByteArrayView(other.clockZone.data(), qsizetype(other.clockZone.size())));
         if (!otherRules.isValid())
             continue;
-        const QString otherTime = ZoneTimeText(otherRules, now);
+        QString otherTime = ZoneTimeText(otherRules, now);
         if (otherTime == time)
             continue;
-        QString places = QString::fromUtf8(other.places[0]);
-        if (!other.places[1].empty())
-            places += PlaceJoin + QString::fromUtf8(other.places[1]);
-        lines += LineBreak + AlsoLabel + otherTime + u" (" + places + u')';
+        auto line = std::find_if(shown.begin(), shown.begin() + count,
+                                 [&](const Line &l) { return l.time == otherTime; });
+        if (line == shown.begin() + count) {
+            if (count == int(shown.size()))
+                break;
+            line->time = std::move(otherTime);
+            ++count;
+        }
+        if (line->clocks < int(line->places.size()))
+            line->places[std::size_t(line->clocks++)] = other.places;
+    }
+    QString lines;
+    for (const Line &line : std::span(shown).first(std::size_t(count))) {
+        QString places;
+        int named = 0;
+        for (std::size_t rank = 0; rank < 2; ++rank)
+            for (int clock = 0; clock < line.clocks && named < 2; ++clock) {
+                const std::string_view place = line.places[std::size_t(clock)][rank];
+                if (place.empty())
+                    continue;
+                if (named++)
+                    places += PlaceJoin;
+                places += QString::fromUtf8(place.data(), qsizetype(place.size()));
+            }
+        lines += LineBreak + AlsoLabel + line.time + u" (" + places + u')';
     }
     return lines;
 }

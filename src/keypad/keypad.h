@@ -25,6 +25,7 @@ public:
 
     explicit KeypadEntry(Clock clock = ReadSystemClock,
                          ZoneRules::Source rules = ZoneRules::Carried);
+    KeypadEntry(Clock clock, ZoneRules rules);
 
     // digit must be 0..9; anything else throws std::out_of_range and changes nothing.
     void DigitPressed(int digit);

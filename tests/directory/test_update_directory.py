@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""scripts/update-directory on the project's NANPA report and on copies changed to fault it."""
+"""scripts/update-directory on the project's NANPA report and on copies changed to fault it, and
+scripts/generate-directory on copies of the directory's tables changed to fault them."""
 
 import re
 import shutil
@@ -11,6 +12,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 SCRIPT = ROOT / "scripts" / "update-directory"
+GENERATOR = ROOT / "scripts" / "generate-directory"
 REPORT = (ROOT / "src" / "directory" / "nanpa-npa-report.csv").read_text(encoding="utf-8")
 HEADER = REPORT.splitlines()[1].split(",")
 
@@ -60,9 +62,9 @@ def drop_column(name):
 CASES = [
     ("shipped report", None, [], 0, r"missing: none", None),
     ("one more overlay", put(row(NPA_ID="999", PARENT_NPA_ID="212")), [], 1,
-     r"missing: 999, an overlay of 212: added", "{999, 212}, // , in service"),
+     r"missing: 999, an overlay of 212: added", "999\t212\t, in service"),
     ("overlay of an overlay answers as the row", put(row(NPA_ID="998", PARENT_NPA_ID="621")), [], 1,
-     r"missing: 998, an overlay of 346", "{998, 346},"),
+     r"missing: 998, an overlay of 346", "998\t346\t"),
     ("check writes nothing", put(row(NPA_ID="999", PARENT_NPA_ID="212")), ["--check"], 1,
      r"999, an overlay of 212 \(--check: not written\)", None),
     ("assigned, not yet open", put(row(NPA_ID="999", PARENT_NPA_ID="212", IN_SERVICE="N",
@@ -85,7 +87,9 @@ CASES = [
      r"disagrees, unexplained: 212: NANPA P, ours E", None),
     ("known exception stays known for a new overlay", put(row(NPA_ID="999", PARENT_NPA_ID="250",
                                                               TIME_ZONE="P")), [], 1,
-     r"known: 236 250 257 672 778 999: NANPA P, ours MP", "{999, 250},"),
+     r"known: 236 250 257 672 778 999: NANPA P, ours MP", "999\t250\t"),
+    ("malformed data row", None, [], 2, r"codes\.tsv:\d+: state must be one string between double quotes",
+     None),
 ]
 
 
@@ -95,7 +99,9 @@ class UpdateDirectory(unittest.TestCase):
             with self.subTest(name), tempfile.TemporaryDirectory() as folder:
                 source = Path(folder) / "directory"
                 shutil.copytree(ROOT / "src" / "directory", source)
-                before = (source / "overlays.inc").read_bytes()
+                if name == "malformed data row":
+                    edit(source / "codes.tsv", "212\t", lambda line: line.replace('"New York"', "New York", 1))
+                before = {f.name: f.read_bytes() for f in source.iterdir()}
                 report = Path(folder) / "report.csv"
                 text = change(REPORT) if change else REPORT
                 report.write_bytes(text.encode("utf-8", "surrogateescape"))
@@ -104,13 +110,70 @@ class UpdateDirectory(unittest.TestCase):
                 said = run.stdout + run.stderr
                 self.assertEqual(run.returncode, status, said)
                 self.assertRegex(said, re.compile(says, re.S))
-                after = (source / "overlays.inc").read_text(encoding="utf-8")
+                after = {f.name: f.read_bytes() for f in source.iterdir()}
                 if written:
-                    self.assertIn(written, after)
-                    self.assertTrue(after.startswith(before.decode()) or
-                                    set(before.decode().splitlines()) <= set(after.splitlines()))
-                else:
-                    self.assertEqual(after.encode(), before, "the directory's source was changed")
+                    overlays = after.pop("overlays.tsv").decode()
+                    self.assertIn(written, overlays)
+                    self.assertLessEqual(set(before.pop("overlays.tsv").decode().splitlines()),
+                                         set(overlays.splitlines()))
+                self.assertEqual(after, before, "the directory's tables were changed")
+
+
+def edit(path, start, change):
+    """Changes the line of `path` that begins with `start`; returns its line number."""
+    lines = path.read_text(encoding="utf-8").split("\n")
+    at = next(i for i, line in enumerate(lines) if line.startswith(start))
+    lines[at] = change(lines[at])
+    path.write_text("\n".join(lines), encoding="utf-8")
+    return at + 1
+
+
+# name, table, the line to change, its change, the fault the generator must name
+REFUSALS = [
+    ("code out of order", "codes.tsv", "213\t", lambda l: "211" + l[3:], r"code 211 out of code order"),
+    ("code repeated", "codes.tsv", "213\t", lambda l: "212" + l[3:], r"code 212 repeated"),
+    ("code outside 0..999", "codes.tsv", "989\t", lambda l: "1989" + l[3:], r"code '1989' is not a code in 0\.\.999"),
+    ("unquoted text", "codes.tsv", "204\t", lambda l: l.replace('"Manitoba    "', "Manitoba"),
+     r"location must be one string between double quotes"),
+    ("malformed zone id", "codes.tsv", "212\t", lambda l: l.replace("America/New_York", "America/New York"),
+     r"'America/New York' is not an IANA zone id"),
+    ("overlay of an overlay", "overlays.tsv", "465\t", lambda l: "465\t357\t", r"overlay 465 of 357, which has no row"),
+    ("overlay of a code without a row", "overlays.tsv", "465\t", lambda l: "465\t211\t",
+     r"overlay 465 of 211, which has no row"),
+    ("overlay with a row of its own", "overlays.tsv", "465\t", lambda l: "464\t718\t",
+     r"overlay 464 has a row of its own"),
+    ("other clock that is the code's own", "other-clocks.tsv", "850\t",
+     lambda l: l.replace("America/New_York", "America/Chicago"), r"America/Chicago is 850's own clock"),
+    ("other clock without a place", "other-clocks.tsv", "334\t", lambda l: l.split("\t\"")[0] + '\t""\t""',
+     r"other clock without a place"),
+    ("shared area without clocks", "same-areas.tsv", "986\t", lambda l: "986\t212", r"shared area 212 has no other clocks"),
+]
+
+
+class GenerateDirectory(unittest.TestCase):
+    def test_refusals(self):
+        for name, table, start, change, fault in REFUSALS:
+            with self.subTest(name), tempfile.TemporaryDirectory() as folder:
+                source = Path(folder) / "directory"
+                shutil.copytree(ROOT / "src" / "directory", source)
+                line = edit(source / table, start, change)
+                output = Path(folder) / "directory_data.inc"
+                run = subprocess.run([sys.executable, GENERATOR, source, output],
+                                     capture_output=True, text=True, timeout=60)
+                self.assertNotEqual(run.returncode, 0, run.stdout)
+                self.assertRegex(run.stderr, re.escape(f"{source / table}:{line}: ") + fault)
+                self.assertFalse(output.exists(), "a table was written from a bad row")
+
+    def test_shipped_tables(self):
+        with tempfile.TemporaryDirectory() as folder:
+            output = Path(folder) / "directory_data.inc"
+            run = subprocess.run([sys.executable, GENERATOR, ROOT / "src" / "directory", output],
+                                 capture_output=True, text=True, timeout=60)
+            self.assertEqual(run.returncode, 0, run.stderr)
+            # Text the window shows reaches the C++ byte for byte: spaces, and UTF-8 places.
+            text = output.read_text(encoding="ascii")
+            self.assertIn('"Canada", "CENTRAL", "America/Winnipeg", "Manitoba    "}', text)
+            self.assertIn(r'"\303\216les-de-la-Madeleine"', text)
 
 
 if __name__ == "__main__":

@@ -53,9 +53,8 @@ void TestDirectory::shape_data()
     QTest::addColumn<int>("canada");
     QTest::addColumn<int>("dashes");
     QTest::addColumn<int>("trailingSpaces");
+    // The original list's own figures; the codes opened since are held to NANPA's report.
     QTest::newRow("original list") << true << 296 << 20 << 21 << 149;
-    // Overlays repeat their parents' strings, stray spaces and all.
-    QTest::newRow("with the codes opened since") << false << 462 << 55 << 26 << 156;
 }
 
 void TestDirectory::shape()
@@ -99,27 +98,23 @@ void TestDirectory::zoneCounts_data()
 {
     QTest::addColumn<QString>("zone");
     QTest::addColumn<int>("classic");
-    QTest::addColumn<int>("all");
-    QTest::newRow("eastern") << "EASTERN" << 141 << 227;
-    QTest::newRow("central") << "CENTRAL" << 83 << 131;
-    QTest::newRow("pacific") << "PACIFIC" << 49 << 65;
-    QTest::newRow("mountain") << "MOUNTAIN" << 18 << 26;
-    QTest::newRow("atlantic") << "ATLANTIC" << 3 << 10;
-    QTest::newRow("alaska") << "ALASKA" << 1 << 1;
-    QTest::newRow("hawaii") << "HAWAII" << 1 << 2;
+    QTest::newRow("eastern") << "EASTERN" << 141;
+    QTest::newRow("central") << "CENTRAL" << 83;
+    QTest::newRow("pacific") << "PACIFIC" << 49;
+    QTest::newRow("mountain") << "MOUNTAIN" << 18;
+    QTest::newRow("atlantic") << "ATLANTIC" << 3;
+    QTest::newRow("alaska") << "ALASKA" << 1;
+    QTest::newRow("hawaii") << "HAWAII" << 1;
 }
 
 void TestDirectory::zoneCounts()
 {
     QFETCH(QString, zone);
     QFETCH(int, classic);
-    QFETCH(int, all);
-    const auto count = [&zone](const QList<int> &codes) {
-        return std::count_if(codes.begin(), codes.end(),
-                             [&zone](int code) { return ZoneByCode(code) == zone; });
-    };
-    QCOMPARE(count(listedCodes(true)), classic);
-    QCOMPARE(count(listedCodes(false)), all);
+    const QList<int> codes = listedCodes(true);
+    QCOMPARE(std::count_if(codes.begin(), codes.end(),
+                           [&zone](int code) { return ZoneByCode(code) == zone; }),
+             classic);
 }
 
 void TestDirectory::rows_data()
@@ -222,13 +217,17 @@ void TestDirectory::everyClockZoneKeepsItsRules_data()
         {"America/Detroit", {-300, -240, -300}},
         {"America/Dominica", {-240, -240, -240}},
         {"America/Edmonton", {-420, -360, -360}},
+        {"America/Goose_Bay", {-240, -180, -240}},
         {"America/Grand_Turk", {-300, -240, -300}},
         {"America/Grenada", {-240, -240, -240}},
         {"America/Halifax", {-240, -180, -240}},
         {"America/Indiana/Indianapolis", {-300, -240, -300}},
+        {"America/Indiana/Knox", {-360, -300, -360}},
+        {"America/Iqaluit", {-300, -240, -300}},
         {"America/Jamaica", {-300, -300, -300}},
         {"America/Los_Angeles", {-480, -420, -480}},
         {"America/Lower_Princes", {-240, -240, -240}},
+        {"America/Menominee", {-360, -300, -360}},
         {"America/Moncton", {-240, -180, -240}},
         {"America/Montserrat", {-240, -240, -240}},
         {"America/Nassau", {-300, -240, -300}},
