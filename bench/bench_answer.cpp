@@ -58,6 +58,16 @@ void ReadSystemClockOnly(benchmark::State &state)
 }
 BENCHMARK(ReadSystemClockOnly);
 
+// The last resort, where no rules hold a clock: the only answer that reads the machine's zone.
+void EstimateWithoutRules(benchmark::State &state)
+{
+    const ZoneRules none(ZoneRules::NoDatabase);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ZoneTimeText(ZoneByCode(212), ClockZoneByCode(212),
+                                              ReadSystemClock(), none));
+}
+BENCHMARK(EstimateWithoutRules);
+
 void DirectoryRead(benchmark::State &state)
 {
     int code = 0;

@@ -13,11 +13,15 @@
 namespace dialhour {
 namespace {
 
-QDateTime machineLocalTime(const ClockReading &clock)
+QDateTime machineLocalTime(const QDateTime &now, const QTimeZone &machine)
 {
     // A machine without a known zone is taken to be on UTC, as a zero bias implies.
-    return clock.machineZone.isValid() ? clock.now.toTimeZone(clock.machineZone)
-                                       : clock.now.toUTC();
+    return machine.isValid() ? now.toTimeZone(machine) : now.toUTC();
+}
+
+double biasOf(const QTimeZone &machine, const QDateTime &now)
+{
+    return machine.isValid() ? -machine.standardTimeOffset(now) / 60.0 : 0.0;
 }
 
 constexpr qint64 SecondsPerDay = 24 * 60 * 60;
@@ -200,16 +204,19 @@ ZoneRules::Source ProgramRules()
         MachineDatabaseVersions(QSysInfo::kernelType(), qEnvironmentVariable("TZDIR")));
 }
 
+QTimeZone MachineZone::read() const
+{
+    return isFixed ? fixed : QTimeZone::systemTimeZone();
+}
+
 ClockReading ReadSystemClock()
 {
-    return {QDateTime::currentDateTimeUtc(), QTimeZone::systemTimeZone()};
+    return {QDateTime::currentDateTimeUtc(), MachineZone()};
 }
 
 double MachineBias(const ClockReading &clock)
 {
-    if (!clock.machineZone.isValid())
-        return 0.0;
-    return -clock.machineZone.standardTimeOffset(clock.now) / 60.0;
+    return biasOf(clock.machineZone.read(), clock.now);
 }
 
 QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockReading &clock,
@@ -225,11 +232,12 @@ QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockRe
     const auto known = std::find_if(Zones.begin(), Zones.end(), [zone](const Zone &candidate) {
         return zone == candidate.name;
     });
-    QTime wallClock = machineLocalTime(clock).time();
+    const QTimeZone machine = clock.machineZone.read(); // once, so both uses agree
+    QTime wallClock = machineLocalTime(clock.now, machine).time();
     if (known != Zones.end()) {
         // Without the zone's rules, its standard time is the best we can do, shifted as the
         // machine's own clock is shifted for daylight saving.
-        const int shiftMinutes = int(MachineBias(clock)) - known->offsetMinutes;
+        const int shiftMinutes = int(biasOf(machine, clock.now)) - known->offsetMinutes;
         wallClock = wallClock.addSecs(shiftMinutes * 60); // wraps at midnight
     }
     return FormatZoneTime(wallClock.hour(), wallClock.minute());

@@ -108,13 +108,33 @@ ZoneRules::Source NewestRules(const QList<QByteArray> &machineVersions);
 // The same for this machine as it is now.
 ZoneRules::Source ProgramRules();
 
-// The moment an answer is given and the machine's own zone at that moment.
-struct ClockReading {
-    QDateTime now;
-    QTimeZone machineZone;
+// The machine's own zone, read only where an answer needs it: the estimate for a clock without
+// rules does, and nothing else, while asking the system costs file-system calls each time.
+class MachineZone {
+public:
+    // The machine's setting, read afresh at each use, since its user may change it.
+    MachineZone() = default;
+    // A zone that stands in for the machine's, as a test's machine.
+    MachineZone(const QTimeZone &zone)
+        : fixed(zone)
+        , isFixed(true)
+    {
+    }
+
+    QTimeZone read() const;
+
+private:
+    QTimeZone fixed;
+    bool isFixed = false;
 };
 
-// The real clock; the machine's zone is read afresh each time because its user may change it.
+// The moment an answer is given and the machine's own zone.
+struct ClockReading {
+    QDateTime now;
+    MachineZone machineZone;
+};
+
+// The real clock and the machine's own setting.
 ClockReading ReadSystemClock();
 
 // The machine's standard-time bias in minutes, UTC = local time + bias; 0 when the machine's

@@ -54,6 +54,7 @@ private slots:
     void unknownZoneShowsMachineTime();
     void machineBias_data();
     void machineBias();
+    void machineZoneReadAtEachUse();
     void newestRulesWin_data();
     void newestRulesWin();
     void machineDatabaseVersions_data();
@@ -257,6 +258,22 @@ void TestZoneClock::machineBias()
     QFETCH(QDateTime, now);
     QFETCH(double, bias);
     QCOMPARE(MachineBias({now, testing::machineZone(machine)}), bias);
+}
+
+// The machine's own setting, not a copy taken earlier: a change shows at the next estimate.
+void TestZoneClock::machineZoneReadAtEachUse()
+{
+    if (QSysInfo::kernelType() != u"linux")
+        QSKIP("the machine's zone is set through TZ only on Linux");
+    const QByteArray saved = qgetenv("TZ");
+    const ClockReading clock = ReadSystemClock();
+    qputenv("TZ", "America/New_York");
+    QCOMPARE(MachineBias(clock), 300.0);
+    qputenv("TZ", "Asia/Kolkata");
+    QCOMPARE(MachineBias(clock), -330.0);
+    QCOMPARE(ZoneTimeText("EASTERN", "", {utc("2026-01-15T20:07"), MachineZone()}, noRules()),
+             QString("3:07 PM."));
+    saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
 }
 
 void TestZoneClock::newestRulesWin_data()
