@@ -46,6 +46,8 @@ private slots:
     void initTestCase();
     void onUtcMachine_data();
     void onUtcMachine();
+    void throughTheDay_data();
+    void throughTheDay();
     void codesKeepTheirOwnClock_data();
     void codesKeepTheirOwnClock();
     void withoutZoneRules_data();
@@ -109,6 +111,53 @@ void TestZoneClock::onUtcMachine()
     QCOMPARE(ZoneTimeText(zone, clockOf.value(zone), clock, noRules()), text);
 }
 
+void TestZoneClock::throughTheDay_data()
+{
+    QTest::addColumn<QTime>("wallClock");
+    QTest::addColumn<QString>("text");
+    // Every hour once, its minute stepping through 0, 9, 10 and 59 either side of the filler,
+    // with both calling-hour edges and both sides of noon and midnight.
+    const std::pair<const char *, const char *> rows[] = {
+        {"00:00", "0:00 AM. DO NOT CALL."},
+        {"01:09", "1:09 AM. DO NOT CALL."},
+        {"02:10", "2:10 AM. DO NOT CALL."},
+        {"03:59", "3:59 AM. DO NOT CALL."},
+        {"04:00", "4:00 AM. DO NOT CALL."},
+        {"05:09", "5:09 AM. DO NOT CALL."},
+        {"06:10", "6:10 AM. DO NOT CALL."},
+        {"07:59", "7:59 AM. DO NOT CALL."},
+        {"08:00", "8:00 AM."},
+        {"09:09", "9:09 AM."},
+        {"10:10", "10:10 AM."},
+        {"11:59", "11:59 AM."},
+        {"12:00", "12:00 PM."},
+        {"13:09", "1:09 PM."},
+        {"14:10", "2:10 PM."},
+        {"15:59", "3:59 PM."},
+        {"16:00", "4:00 PM."},
+        {"17:59", "5:59 PM."},
+        {"18:00", "6:00 PM. DO NOT CALL."},
+        {"19:09", "7:09 PM. DO NOT CALL."},
+        {"20:10", "8:10 PM. DO NOT CALL."},
+        {"21:59", "9:59 PM. DO NOT CALL."},
+        {"22:00", "10:00 PM. DO NOT CALL."},
+        {"23:59", "11:59 PM. DO NOT CALL."},
+    };
+    for (const auto &[at, text] : rows)
+        QTest::newRow(at) << QTime::fromString(QLatin1StringView(at), u"hh:mm") << text;
+}
+
+// Each rule of the time text on a clock that reads UTC, so the wall clock is the instant's.
+void TestZoneClock::throughTheDay()
+{
+    QFETCH(QTime, wallClock);
+    QFETCH(QString, text);
+    const QDateTime now(QDate(2026, 1, 15), wallClock, QTimeZone::utc());
+    QCOMPARE(ZoneTimeText(ClockRules(QTimeZone::utc()), now), text);
+    // The estimate without rules formats alike.
+    QCOMPARE(ZoneTimeText("", "", {now, QTimeZone::utc()}, noRules()), text);
+}
+
 void TestZoneClock::codesKeepTheirOwnClock_data()
 {
     QTest::addColumn<int>("code");
@@ -164,6 +213,33 @@ void TestZoneClock::codesKeepTheirOwnClock_data()
     QTest::newRow("after the listed years, standard")
         << 212 << utc("2040-12-25T17:00") << "12:00 PM.";
     QTest::newRow("after the listed years, fixed") << 604 << utc("2041-07-04T19:00") << "12:00 PM.";
+    // Both changes of each kind of yearly rule, the minute before and the minute after, from
+    // the listed changes and, past 2037, from the closing rule.
+    struct Change {
+        const char *name;
+        int code;
+        const char *before, *after, *textBefore, *textAfter;
+    };
+    const Change changes[] = {
+        {"New York, spring 2040", 212, "2040-03-11T06:59", "2040-03-11T07:00",
+         "1:59 AM. DO NOT CALL.", "3:00 AM. DO NOT CALL."},
+        {"New York, autumn 2026", 212, "2026-11-01T05:59", "2026-11-01T06:00",
+         "1:59 AM. DO NOT CALL.", "1:00 AM. DO NOT CALL."},
+        {"New York, autumn 2040", 212, "2040-11-04T05:59", "2040-11-04T06:00",
+         "1:59 AM. DO NOT CALL.", "1:00 AM. DO NOT CALL."},
+        {"Newfoundland, spring 2026", 709, "2026-03-08T05:29", "2026-03-08T05:30",
+         "1:59 AM. DO NOT CALL.", "3:00 AM. DO NOT CALL."},
+        {"Newfoundland, autumn 2026", 709, "2026-11-01T04:29", "2026-11-01T04:30",
+         "1:59 AM. DO NOT CALL.", "1:00 AM. DO NOT CALL."},
+        {"Newfoundland, spring 2041", 709, "2041-03-10T05:29", "2041-03-10T05:30",
+         "1:59 AM. DO NOT CALL.", "3:00 AM. DO NOT CALL."},
+        {"Newfoundland, autumn 2041", 709, "2041-11-03T04:29", "2041-11-03T04:30",
+         "1:59 AM. DO NOT CALL.", "1:00 AM. DO NOT CALL."},
+    };
+    for (const Change &c : changes) {
+        QTest::addRow("%s, minute before", c.name) << c.code << utc(c.before) << c.textBefore;
+        QTest::addRow("%s, minute after", c.name) << c.code << utc(c.after) << c.textAfter;
+    }
 }
 
 void TestZoneClock::codesKeepTheirOwnClock()
@@ -174,9 +250,10 @@ void TestZoneClock::codesKeepTheirOwnClock()
     for (const char *machine : MachineZones) {
         const QTimeZone machineZone = testing::machineZone(machine);
         QVERIFY2(machineZone.isValid(), machine);
-        QVERIFY2(ZoneTimeText(ZoneByCode(code), ClockZoneByCode(code), {now, machineZone},
-                              carriedRules()) == text,
-                 machine);
+        const QString shown = ZoneTimeText(ZoneByCode(code), ClockZoneByCode(code),
+                                           {now, machineZone}, carriedRules());
+        QVERIFY2(shown == text,
+                 qPrintable(u"on a " + QLatin1StringView(machine) + u" machine it shows " + shown));
     }
 }
 
