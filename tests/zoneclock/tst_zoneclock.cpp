@@ -253,7 +253,7 @@ void TestZoneClock::codesKeepTheirOwnClock()
         const QString shown = ZoneTimeText(ZoneByCode(code), ClockZoneByCode(code),
                                            {now, machineZone}, carriedRules());
         QVERIFY2(shown == text,
-                 qPrintable(u"on a " + QLatin1StringView(machine) + u" machine it shows " + shown));
+                 qPrintable(QString("on a %1 machine it shows %2").arg(machine, shown)));
     }
 }
 
