@@ -62,7 +62,6 @@ private slots:
     void machineDatabaseVersions_data();
     void machineDatabaseVersions();
     void machineLacksAnId();
-    void programRulesOnThisMachine();
 };
 
 void TestZoneClock::initTestCase()
@@ -431,19 +430,6 @@ void TestZoneClock::machineLacksAnId()
              QString("1:07 PM."));
     QVERIFY(!rules.forId("America/Edmonton").isCarried());
     QVERIFY(!rules.forId("America/Nowhere_Atoll").isValid());
-}
-
-// The choice this machine makes, said for scripts/check when it is not the carried rules.
-void TestZoneClock::programRulesOnThisMachine()
-{
-    const QList<QByteArray> versions =
-        MachineDatabaseVersions(QSysInfo::kernelType(), qEnvironmentVariable("TZDIR"));
-    QCOMPARE(ProgramRules(), NewestRules(versions));
-    if (ProgramRules() == ZoneRules::Machine)
-        qInfo("note: this machine's tzdata %s is newer than the carried %s: "
-              "scripts/update-zone-rules brings it in",
-              versions.join(", ").constData(),
-              ZoneRules::carriedVersion().toByteArray().constData());
 }
 
 QTEST_APPLESS_MAIN(TestZoneClock)
