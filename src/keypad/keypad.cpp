@@ -57,62 +57,61 @@ void KeypadEntry::answer()
     }
     const ClockReading now = clock();
     const ClockRules own = rules.forId(ClockZoneByCode(AreaCode));
-    const QString time = ZoneTimeText(zone, own, now);
-    ResultText += LineBreak + TimeLabel + time;
+    ResultText.reserve(256); // the longest answer, in one allocation
+    ResultText += LineBreak + TimeLabel + ZoneTimeText(zone, own, now);
     // Without rules for the code's own clock the time is only an estimate from its zone name,
     // which cannot tell one part of a code from another.
     if (own.isValid())
-        ResultText += otherClockLines(time, now.now);
+        appendOtherClockLines(WallMinute(own, now.now), now.now);
     ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
     ResultText += LineBreak + LocationLabel + LocationByCode(AreaCode);
 }
 
-QString KeypadEntry::otherClockLines(const QString &time, const QDateTime &now) const
+void KeypadEntry::appendOtherClockLines(int ownMinute, const QDateTime &now)
 {
     // Other clocks that read alike share one line, whose places are each clock's best known
     // first, so that both regions are named.
     struct Line {
-        QString time;
-        std::array<std::array<std::string_view, 2>, 4> places{};
-        int clocks = 0;
+        int minute = 0;
+        std::array<const OtherClock *, 4> clocks{};
+        int count = 0;
     };
     std::array<Line, 4> shown;
-    int count = 0;
+    int lines = 0;
     for (const OtherClock &other : OtherClocksByCode(AreaCode)) {
         const ClockRules otherRules =
             rules.forId(QByteArrayView(other.clockZone.data(), qsizetype(other.clockZone.size())));
         if (!otherRules.isValid())
             continue;
-        QString otherTime = ZoneTimeText(otherRules, now);
-        if (otherTime == time)
+        const int minute = WallMinute(otherRules, now);
+        if (minute == ownMinute)
             continue;
-        auto line = std::find_if(shown.begin(), shown.begin() + count,
-                                 [&](const Line &l) { return l.time == otherTime; });
-        if (line == shown.begin() + count) {
-            if (count == int(shown.size()))
+        auto line = std::find_if(shown.begin(), shown.begin() + lines,
+                                 [minute](const Line &l) { return l.minute == minute; });
+        if (line == shown.begin() + lines) {
+            if (lines == int(shown.size()))
                 break;
-            line->time = std::move(otherTime);
-            ++count;
+            line->minute = minute;
+            ++lines;
         }
-        if (line->clocks < int(line->places.size()))
-            line->places[std::size_t(line->clocks++)] = other.places;
+        if (line->count < int(line->clocks.size()))
+            line->clocks[std::size_t(line->count++)] = &other;
     }
-    QString lines;
-    for (const Line &line : std::span(shown).first(std::size_t(count))) {
-        QString places;
+    for (const Line &line : std::span(shown).first(std::size_t(lines))) {
+        ResultText +=
+            LineBreak + AlsoLabel + FormatZoneTime(line.minute / 60, line.minute % 60) + u" (";
         int named = 0;
         for (std::size_t rank = 0; rank < 2; ++rank)
-            for (int clock = 0; clock < line.clocks && named < 2; ++clock) {
-                const std::string_view place = line.places[std::size_t(clock)][rank];
-                if (place.empty())
+            for (const OtherClock *clock : std::span(line.clocks).first(std::size_t(line.count))) {
+                const std::string_view place = clock->places[rank];
+                if (place.empty() || named == 2)
                     continue;
                 if (named++)
-                    places += PlaceJoin;
-                places += QString::fromUtf8(place.data(), qsizetype(place.size()));
+                    ResultText += PlaceJoin;
+                ResultText += QString::fromUtf8(place.data(), qsizetype(place.size()));
             }
-        lines += LineBreak + AlsoLabel + line.time + u" (" + places + u')';
+        ResultText += u')';
     }
-    return lines;
 }
 
 } // namespace dialhour

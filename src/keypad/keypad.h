@@ -38,8 +38,9 @@ public:
 
 private:
     void answer();
-    // A line for each other clock of the code that reads differently from `time`.
-    QString otherClockLines(const QString &time, const QDateTime &now) const;
+    // A line for each other clock of the code that reads differently from the code's own, whose
+    // wall clock shows `ownMinute`.
+    void appendOtherClockLines(int ownMinute, const QDateTime &now);
 
     Clock clock;
     ZoneRules rules;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace dialhour {
@@ -245,9 +246,14 @@ QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockRe
 
 QString ZoneTimeText(const ClockRules &rules, const QDateTime &now)
 {
-    const qint64 local = now.toSecsSinceEpoch() + rules.offsetFromUtc(now);
-    const int minuteOfDay = int(((local / 60) % (24 * 60) + 24 * 60) % (24 * 60));
+    const int minuteOfDay = WallMinute(rules, now);
     return FormatZoneTime(minuteOfDay / 60, minuteOfDay % 60);
+}
+
+int WallMinute(const ClockRules &rules, const QDateTime &now)
+{
+    const qint64 local = now.toSecsSinceEpoch() + rules.offsetFromUtc(now);
+    return int(((local / 60) % (24 * 60) + 24 * 60) % (24 * 60));
 }
 
 QString FormatZoneTime(int hour, int minute)
@@ -255,13 +261,26 @@ QString FormatZoneTime(int hour, int minute)
     const bool callingHours = hour >= 8 && hour <= 17;
     const bool afternoon = hour >= 12;
     const int shownHour = hour > 12 ? hour - 12 : hour;
-    QString text = QString::number(shownHour) + u':';
+    // Written into one buffer, since every answer makes a text per clock: decimal numbers
+    // without padding of their own, the minute behind its filler.
+    std::array<char, 32> text{};
+    auto at = text.begin();
+    const auto decimal = [&at](int value) {
+        if (value >= 10)
+            *at++ = char('0' + value / 10);
+        *at++ = char('0' + value % 10);
+    };
+    const auto append = [&at](std::string_view piece) {
+        at = std::copy(piece.begin(), piece.end(), at);
+    };
+    decimal(shownHour);
+    append(":");
     if (minute < 10)
-        text += u'0';
-    text += QString::number(minute);
-    text += afternoon ? QLatin1StringView(" PM") : QLatin1StringView(" AM");
-    text += callingHours ? QLatin1StringView(".") : QLatin1StringView(". DO NOT CALL.");
-    return text;
+        append("0");
+    decimal(minute);
+    append(afternoon ? " PM" : " AM");
+    append(callingHours ? "." : ". DO NOT CALL.");
+    return QString::fromLatin1(text.data(), qsizetype(at - text.begin()));
 }
 
 } // namespace dialhour

@@ -153,6 +153,10 @@ QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockRe
 // The same for a clock whose rules are known.
 QString ZoneTimeText(const ClockRules &rules, const QDateTime &now);
 
+// Minutes since midnight on that clock's wall at `now`, 0..1439: two clocks whose minutes agree
+// show the same text.
+int WallMinute(const ClockRules &rules, const QDateTime &now);
+
 // The text for a 24-hour wall-clock time; the advice depends on the 24-hour value.
 QString FormatZoneTime(int hour, int minute);
 
