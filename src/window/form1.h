@@ -17,7 +17,7 @@ class Form1 : public QWidget {
 
 public:
     explicit Form1(dialhour::KeypadEntry::Clock clock = dialhour::ReadSystemClock,
-                   dialhour::ZoneRules::Source rules = dialhour::ProgramRules(),
+                   dialhour::ZoneRules::Source rules = dialhour::ZoneRules::Program,
                    QWidget *parent = nullptr);
 
 protected:

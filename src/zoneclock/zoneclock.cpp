@@ -113,6 +113,8 @@ int ClockRules::offsetFromUtc(const QDateTime &instant) const
 
 ClockRules ZoneRules::forId(QByteArrayView ianaId) const
 {
+    if (from == Program)
+        from = ProgramRules();
     // Qt reads an empty id as the machine's own zone, which is not what an unknown id means.
     if (ianaId.isEmpty() || from == NoDatabase)
         return {};

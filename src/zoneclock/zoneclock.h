@@ -63,6 +63,9 @@ public:
         Machine,
         // Every id unknown, as with no time-zone data at all.
         NoDatabase,
+        // The program's own choice, ProgramRules(), made at the first answer rather than at
+        // start-up, which does not need it.
+        Program,
     };
     // How the machine's database is asked for a zone: Qt's own, unless a test stands in for it.
     using MachineLookup = QTimeZone (*)(const QByteArray &ianaId);
@@ -81,7 +84,7 @@ public:
     static bool carries(QByteArrayView ianaId);
 
 private:
-    Source from;
+    mutable Source from;
     MachineLookup lookup;
     // The machine's zones are read from disk on first use and kept: a zone's rules cannot
     // change while the program runs, and most runs need only a few of them.
