@@ -1,16 +1,8 @@
 """The directory's tables in src/directory: reads them, refuses a bad row, writes the overlays.
 
-Each table is UTF-8 text, one row a line, its cells separated by tabs, under a header line that
-names the columns; lines that start with '#' are comments. Text that the window shows is quoted
-("New York"), so that no editor can lose a space of it. The tables:
-
-- codes.tsv: one row per code that has strings of its own;
-- overlays.tsv: codes that answer exactly as their parent;
-- other-clocks.tsv: the other clocks of an area whose numbers keep more than one;
-- same-areas.tsv: codes with rows of their own that share an area's other clocks.
-
-scripts/generate-directory turns them into the program's tables; scripts/update-directory and
-scripts/update-zone-rules read them too, so every reader applies the same rules.
+docs/directory.md describes the tables. Each is UTF-8, one row a line, cells separated by tabs,
+under a header naming the columns; '#' starts a comment line. Text the window shows is quoted, so
+that no editor can lose a space of it. Every reader of the tables goes through read().
 """
 
 import os
@@ -19,7 +11,6 @@ import tempfile
 from dataclasses import dataclass, field
 from pathlib import Path
 
-FILES = ("codes.tsv", "overlays.tsv", "other-clocks.tsv", "same-areas.tsv")
 ORIGINS = ("classic", "since")
 ZONE_NAMES = ("EASTERN", "CENTRAL", "MOUNTAIN", "PACIFIC", "ALASKA", "HAWAII", "ATLANTIC")
 # An IANA id such as America/Indiana/Indianapolis: two or more parts, each a capital letter and
@@ -31,6 +22,11 @@ class Fault(Exception):
     """A table the directory cannot be built from: says the file, the line and what is wrong."""
 
 
+def fault_if(condition, where, message):
+    if condition:
+        raise Fault(f"{where}: {message}")
+
+
 @dataclass
 class Row:
     code: int
@@ -39,7 +35,6 @@ class Row:
     clock_zone: str
     state: str
     location: str
-    line: int
 
 
 @dataclass
@@ -47,7 +42,6 @@ class OtherClock:
     area: int
     clock_zone: str
     places: tuple
-    line: int
 
 
 @dataclass
@@ -75,144 +69,96 @@ class Directory:
         return [o for o in self.others if o.area == area]
 
 
-def read_table(path, columns):
-    """[(line number, {column: cell})] of a table whose header names exactly `columns`."""
+def read_table(path, columns, what, repeats=False):
+    """(where, cells, code) of each row of a table whose header names exactly `columns`, its first
+    column a code in order: strictly rising, or, with `repeats`, never falling."""
     try:
         lines = path.read_text(encoding="utf-8").split("\n")
     except (OSError, UnicodeDecodeError) as e:
         raise Fault(f"{path}: cannot be read as UTF-8 text: {e}")
-    if lines and lines[-1] == "":
-        lines.pop()
-    rows, header = [], None
-    for number, text in enumerate(lines, start=1):
-        if text.startswith("#"):
-            continue
-        cells = text.split("\t")
-        if header is None:
-            if tuple(cells) != columns:
-                raise Fault(f"{path}:{number}: the header must name the columns "
-                            + " ".join(columns) + ", tab-separated")
-            header = cells
-            continue
-        if len(cells) != len(columns):
-            raise Fault(f"{path}:{number}: {len(cells)} cells where the header names "
-                        f"{len(columns)}")
-        rows.append((number, dict(zip(columns, cells))))
-    if header is None:
-        raise Fault(f"{path}: no header line")
-    return rows
+    lines = [(n, t.split("\t")) for n, t in enumerate(lines, start=1) if t and not t.startswith("#")]
+    fault_if(not lines, path, "no header line")
+    (number, header), previous = lines[0], None
+    fault_if(tuple(header) != columns, f"{path}:{number}",
+             "the header must name the columns " + " ".join(columns) + ", tab-separated")
+    for number, cells in lines[1:]:
+        where = f"{path}:{number}"
+        fault_if(len(cells) != len(columns), where,
+                 f"{len(cells)} cells where the header names {len(columns)}")
+        cells = dict(zip(columns, cells))
+        code = code_in(cells[columns[0]], where, columns[0])
+        if previous is not None and (code < previous or code == previous and not repeats):
+            raise Fault(f"{where}: {what} {code} {'repeated' if code == previous else 'out of code order'}"
+                        f", after {previous}")
+        yield where, cells, code
+        previous = code
 
 
 def text(cell, where, name):
     """A quoted cell's text, exactly."""
-    if len(cell) < 2 or cell[0] != '"' or cell[-1] != '"' or '"' in cell[1:-1]:
-        raise Fault(f"{where}: {name} must be one string between double quotes, got {cell!r}")
-    value = cell[1:-1]
-    if any(ord(c) < 32 for c in value):
-        raise Fault(f"{where}: {name} holds a control character")
-    return value
+    fault_if(len(cell) < 2 or cell[0] != '"' or cell[-1] != '"' or '"' in cell[1:-1], where,
+             f"{name} must be one string between double quotes, got {cell!r}")
+    fault_if(any(ord(c) < 32 for c in cell), where, f"{name} holds a control character")
+    return cell[1:-1]
 
 
-def number(cell, where, name):
-    if not re.fullmatch(r"\d{1,3}", cell):
-        raise Fault(f"{where}: {name} {cell!r} is not a code in 0..999")
+def code_in(cell, where, name):
+    fault_if(not re.fullmatch(r"\d{1,3}", cell), where, f"{name} {cell!r} is not a code in 0..999")
     return int(cell)
 
 
 def zone_id(cell, where):
-    if not ZONE_ID.fullmatch(cell):
-        raise Fault(f"{where}: {cell!r} is not an IANA zone id such as America/New_York")
+    fault_if(not ZONE_ID.fullmatch(cell), where, f"{cell!r} is not an IANA zone id such as America/New_York")
     return cell
 
 
-def in_order(code, previous, where, what):
-    if previous is not None and code <= previous:
-        raise Fault(f"{where}: {what} {code} {'repeated' if code == previous else 'out of code order'}"
-                    f", after {previous}")
-
-
 def read(folder):
-    folder = Path(folder)
-    d = Directory()
+    folder, d = Path(folder), Directory()
 
-    path = folder / "codes.tsv"
-    previous = None
-    for line, cells in read_table(path, ("code", "origin", "zone_name", "clock_zone", "state",
-                                         "location", "note")):
-        where = f"{path}:{line}"
-        code = number(cells["code"], where, "code")
-        in_order(code, previous, where, "code")
-        if cells["origin"] not in ORIGINS:
-            raise Fault(f"{where}: origin {cells['origin']!r} is not one of " + ", ".join(ORIGINS))
-        if cells["zone_name"] not in ZONE_NAMES:
-            raise Fault(f"{where}: zone name {cells['zone_name']!r} is not one of "
-                        + ", ".join(ZONE_NAMES))
+    for where, cells, code in read_table(folder / "codes.tsv", ("code", "origin", "zone_name",
+                                         "clock_zone", "state", "location", "note"), "code"):
+        fault_if(cells["origin"] not in ORIGINS, where,
+                 f"origin {cells['origin']!r} is not one of " + ", ".join(ORIGINS))
+        fault_if(cells["zone_name"] not in ZONE_NAMES, where,
+                 f"zone name {cells['zone_name']!r} is not one of " + ", ".join(ZONE_NAMES))
         row = Row(code, cells["origin"], cells["zone_name"], zone_id(cells["clock_zone"], where),
-                  text(cells["state"], where, "state"), text(cells["location"], where, "location"),
-                  line)
+                  text(cells["state"], where, "state"), text(cells["location"], where, "location"))
         for name in ("state", "location"):
-            try:
-                getattr(row, name).encode("latin-1")
-            except UnicodeEncodeError:
-                raise Fault(f"{where}: {name} has a character outside Latin-1")
-        if not row.state:
-            raise Fault(f"{where}: state is empty")
+            fault_if(max(map(ord, getattr(row, name)), default=0) > 255, where,
+                     f"{name} has a character outside Latin-1")
+        fault_if(not row.state, where, "state is empty")
         d.rows[code] = row
-        previous = code
 
-    path = folder / "overlays.tsv"
-    previous = None
-    for line, cells in read_table(path, ("code", "parent", "note")):
-        where = f"{path}:{line}"
-        code, parent = number(cells["code"], where, "code"), number(cells["parent"], where, "parent")
-        in_order(code, previous, where, "overlay")
-        if code in d.rows:
-            raise Fault(f"{where}: overlay {code} has a row of its own in codes.tsv")
-        if parent not in d.rows:
-            raise Fault(f"{where}: overlay {code} of {parent}, which has no row of its own"
-                        + (" (an overlay of an overlay answers as the row: name that)"
-                           if parent in d.overlays else ""))
+    for where, cells, code in read_table(folder / "overlays.tsv", ("code", "parent", "note"), "overlay"):
+        parent = code_in(cells["parent"], where, "parent")
+        fault_if(code in d.rows, where, f"overlay {code} has a row of its own in codes.tsv")
+        fault_if(parent not in d.rows, where, f"overlay {code} of {parent}, which has no row of its own"
+                 + (" (an overlay of an overlay answers as the row: name that)"
+                    if parent in d.overlays else ""))
         d.overlays[code], d.overlay_notes[code] = parent, cells["note"]
-        previous = code
 
-    path = folder / "other-clocks.tsv"
-    previous = None
-    for line, cells in read_table(path, ("area", "clock_zone", "first_place", "second_place")):
-        where = f"{path}:{line}"
-        area = number(cells["area"], where, "area")
-        if previous is not None and area < previous:
-            raise Fault(f"{where}: area {area} out of code order, after {previous}")
-        if area not in d.rows:
-            raise Fault(f"{where}: other clock of {area}, which has no row of its own")
+    for where, cells, area in read_table(folder / "other-clocks.tsv", ("area", "clock_zone",
+                                         "first_place", "second_place"), "area", repeats=True):
+        fault_if(area not in d.rows, where, f"other clock of {area}, which has no row of its own")
         clock = zone_id(cells["clock_zone"], where)
-        if clock == d.rows[area].clock_zone:
-            raise Fault(f"{where}: {clock} is {area}'s own clock, not another")
-        if any(o.clock_zone == clock for o in d.clocks_of(area)):
-            raise Fault(f"{where}: {clock} is already one of {area}'s other clocks")
+        fault_if(clock == d.rows[area].clock_zone, where, f"{clock} is {area}'s own clock, not another")
+        fault_if(any(o.clock_zone == clock for o in d.clocks_of(area)), where,
+                 f"{clock} is already one of {area}'s other clocks")
         places = (text(cells["first_place"], where, "first_place"),
                   text(cells["second_place"], where, "second_place"))
-        if not places[0]:
-            raise Fault(f"{where}: other clock without a place")
-        d.others.append(OtherClock(area, clock, places, line))
-        previous = area
+        fault_if(not places[0], where, "other clock without a place")
+        d.others.append(OtherClock(area, clock, places))
 
-    path = folder / "same-areas.tsv"
-    previous = None
-    for line, cells in read_table(path, ("code", "area")):
-        where = f"{path}:{line}"
-        code, area = number(cells["code"], where, "code"), number(cells["area"], where, "area")
-        in_order(code, previous, where, "code")
-        if code not in d.rows or area not in d.rows:
-            raise Fault(f"{where}: {code if code not in d.rows else area} has no row of its own")
-        if d.clocks_of(code):
-            raise Fault(f"{where}: {code} has other clocks of its own and cannot share {area}'s")
-        if not d.clocks_of(area):
-            raise Fault(f"{where}: shared area {area} has no other clocks")
+    for where, cells, code in read_table(folder / "same-areas.tsv", ("code", "area"), "code"):
+        area = code_in(cells["area"], where, "area")
+        fault_if(code not in d.rows or area not in d.rows, where,
+                 f"{code if code not in d.rows else area} has no row of its own")
+        fault_if(d.clocks_of(code), where, f"{code} has other clocks of its own and cannot share {area}'s")
+        fault_if(not d.clocks_of(area), where, f"shared area {area} has no other clocks")
         for other in d.clocks_of(area):
-            if other.clock_zone == d.rows[code].clock_zone:
-                raise Fault(f"{where}: {area}'s other clock {other.clock_zone} is {code}'s own")
+            fault_if(other.clock_zone == d.rows[code].clock_zone, where,
+                     f"{area}'s other clock {other.clock_zone} is {code}'s own")
         d.same_areas[code] = area
-        previous = code
     return d
 
 
