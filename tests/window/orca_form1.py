@@ -29,8 +29,8 @@ def heard(line):
 # From the first digit: Space presses the focused key, Tab and Shift+Tab move along the pad;
 # the last Shift+Tab shows where the focus was left.
 KEYS = ["Tab", "space", "shift+Tab", "space", "Tab", "space", "shift+Tab"]
-# On Wayland the 1 is pressed with Enter, and the keys go through the compositor's seat, whose
-# presses Orca does not see: what it says is checked as one run.
+# On Wayland the keys go in through the compositor's seat (wtype), and the 1 is pressed with
+# Enter.
 WAYLAND = "WAYLAND_DISPLAY" in os.environ
 if WAYLAND:
     KEYS[3] = "Return"
