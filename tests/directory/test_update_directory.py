@@ -33,29 +33,22 @@ def put(*lines):
     return change
 
 
+def by_cells(edit):
+    """A change to the report that edits each line's cells, its File Date line left alone."""
+    def change(text):
+        first, *rest = text.splitlines()
+        return "\n".join([first] + [",".join(edit(line.split(","))) for line in rest]) + "\n"
+    return change
+
+
 def set_field(code, name, value):
     i = HEADER.index(name)
-
-    def change(text):
-        out = []
-        for line in text.splitlines():
-            if line.startswith(f"{code},"):
-                cells = line.split(",")
-                cells[i] = value
-                line = ",".join(cells)
-            out.append(line)
-        return "\n".join(out) + "\n"
-    return change
+    return by_cells(lambda cells: cells[:i] + [value] + cells[i + 1:] if cells[0] == code else cells)
 
 
 def drop_column(name):
     i = HEADER.index(name)
-
-    def change(text):
-        lines = text.splitlines()
-        return "\n".join(lines[:1] + [",".join(c for j, c in enumerate(line.split(",")) if j != i)
-                                      for line in lines[1:]]) + "\n"
-    return change
+    return by_cells(lambda cells: cells[:i] + cells[i + 1:])
 
 
 # name, change to the report, extra arguments, exit status, what it says, overlays written

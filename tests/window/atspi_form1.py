@@ -30,19 +30,20 @@ ANSWER = "\n".join([
 
 
 def wait_until(condition, seconds=30.0):
+    """What condition() gives once it is true, or None past the limit."""
     deadline = time.monotonic() + seconds
-    while not condition():
+    while not (value := condition()):
         if time.monotonic() > deadline:
-            return False
+            return None
         time.sleep(0.05)
-    return True
+    return value
 
 
 def find_application(name, process):
     if process.poll() is not None:
         sys.exit(f"FAIL: the program ended with {process.returncode} before it was found")
     return next((app for app in pyatspi.Registry.getDesktop(0)
-                  if app is not None and app.name == name), None)
+                 if app is not None and app.name == name), None)
 
 
 def controls(root):
@@ -65,14 +66,15 @@ def main():
     process = subprocess.Popen([host], env=env)
     try:
         name = os.path.basename(host)
-        apps = []
-        if not wait_until(lambda: apps.append(find_application(name, process)) or apps[-1]):
+        app = wait_until(lambda: find_application(name, process))
+        if not app:
             sys.exit(f"FAIL: {name} is not on the accessibility bus")
-        app = apps[-1]
         found = {}
-        if not wait_until(lambda: found.update(
-                {(node.getRole(), node.name): node for node in controls(app)})
-                or all(key in found for key in EXPECTED)):
+
+        def all_found():
+            found.update({(node.getRole(), node.name): node for node in controls(app)})
+            return all(key in found for key in EXPECTED)
+        if not wait_until(all_found):
             missing = [f"{role} {name!r}"
                        for role, name in EXPECTED if (role, name) not in found]
             sys.exit(f"FAIL: no control found for {', '.join(missing)}")
