@@ -1,4 +1,5 @@
-"""The directory's tables in src/directory: reads them, refuses a bad row, writes the overlays.
+"""The directory's tables in src/directory: reads them, refuses a bad row, writes the overlays and
+the services.
 
 docs/directory.md describes the tables. Each is UTF-8, one row a line, cells separated by tabs,
 under a header naming the columns; '#' starts a comment line. Text the window shows is quoted, so
@@ -51,6 +52,8 @@ class Directory:
     overlay_notes: dict = field(default_factory=dict)  # code -> note
     others: list = field(default_factory=list)  # OtherClock, in table order
     same_areas: dict = field(default_factory=dict)  # code -> area
+    services: dict = field(default_factory=dict)  # code -> kind
+    service_notes: dict = field(default_factory=dict)  # code -> note
 
     def zone_ids(self):
         """Every IANA id the directory names."""
@@ -123,9 +126,8 @@ def read(folder):
                  f"zone name {cells['zone_name']!r} is not one of " + ", ".join(ZONE_NAMES))
         row = Row(code, cells["origin"], cells["zone_name"], zone_id(cells["clock_zone"], where),
                   text(cells["state"], where, "state"), text(cells["location"], where, "location"))
-        for name in ("state", "location"):
-            fault_if(max(map(ord, getattr(row, name)), default=0) > 255, where,
-                     f"{name} has a character outside Latin-1")
+        fault_if(max(map(ord, row.state), default=0) > 255, where,
+                 "state has a character outside Latin-1")
         fault_if(not row.state, where, "state is empty")
         d.rows[code] = row
 
@@ -159,16 +161,33 @@ def read(folder):
             fault_if(other.clock_zone == d.rows[code].clock_zone, where,
                      f"{area}'s other clock {other.clock_zone} is {code}'s own")
         d.same_areas[code] = area
+
+    for where, cells, code in read_table(folder / "services.tsv", ("code", "kind", "note"), "code"):
+        fault_if(code in d.rows or code in d.overlays, where,
+                 f"{code} answers with a place already and cannot be a service too")
+        kind = text(cells["kind"], where, "kind")
+        fault_if(not kind or max(map(ord, kind)) > 255, where, "kind is empty or not Latin-1")
+        d.services[code], d.service_notes[code] = kind, cells["note"]
     return d
 
 
 def write_overlays(folder, directory):
     """Writes overlays.tsv from `directory`, keeping its comments; replaces it whole or not at all."""
-    path = Path(folder) / "overlays.tsv"
-    comments = [line for line in path.read_text(encoding="utf-8").splitlines() if line.startswith("#")]
-    lines = comments + ["code\tparent\tnote"] + [
+    write_table(Path(folder) / "overlays.tsv", "code\tparent\tnote", [
         f"{code}\t{parent}\t{directory.overlay_notes.get(code, '')}"
-        for code, parent in sorted(directory.overlays.items())]
+        for code, parent in sorted(directory.overlays.items())])
+
+
+def write_services(folder, directory):
+    """Writes services.tsv from `directory`, as write_overlays does overlays.tsv."""
+    write_table(Path(folder) / "services.tsv", "code\tkind\tnote", [
+        f'{code}\t"{kind}"\t{directory.service_notes.get(code, "")}'
+        for code, kind in sorted(directory.services.items())])
+
+
+def write_table(path, header, rows):
+    comments = [line for line in path.read_text(encoding="utf-8").splitlines() if line.startswith("#")]
+    lines = comments + [header] + rows
     with tempfile.NamedTemporaryFile("w", encoding="utf-8", dir=path.parent, delete=False) as out:
         out.write("\n".join(lines) + "\n")
     os.chmod(out.name, path.stat().st_mode & 0o777)

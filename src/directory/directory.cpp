@@ -26,6 +26,12 @@ struct Overlay {
     int parent;
 };
 
+// A code in service that belongs to no place, such as a toll-free one.
+struct Service {
+    int code;
+    std::string_view kind;
+};
+
 // A code whose numbers share the area, and so the other clocks, of the area's first code.
 struct SameArea {
     int code;
@@ -125,10 +131,22 @@ std::span<const OtherClock> OtherClocksByCode(int code)
     return std::span(OtherClocks).subspan(std::size_t(first), std::size_t(count));
 }
 
-QLatin1StringView LocationByCode(int code)
+QString LocationByCode(int code)
 {
     const Row *row = rowFor(code);
-    return row ? view(row->location) : QLatin1StringView();
+    return row ? QString::fromUtf8(row->location.data(), qsizetype(row->location.size()))
+               : QString();
+}
+
+QLatin1StringView ServiceByCode(int code)
+{
+    if (rowFor(code))
+        return {};
+    const auto found = std::lower_bound(
+        std::begin(Services), std::end(Services), code,
+        [](const Service &service, int wanted) { return service.code < wanted; });
+    return found != std::end(Services) && found->code == code ? view(found->kind)
+                                                              : QLatin1StringView();
 }
 
 } // namespace dialhour

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QLatin1StringView>
+#include <QString>
 
 #include <array>
 #include <optional>
@@ -40,7 +41,12 @@ struct OtherClock {
 // In the order they are shown; empty for most codes and for unlisted ones.
 std::span<const OtherClock> OtherClocksByCode(int code);
 
-// May be empty for a listed code; leading and trailing spaces are part of the text.
-QLatin1StringView LocationByCode(int code);
+// May be empty for a listed code; leading and trailing spaces are part of the text. Places keep
+// their own spelling (Utqiaġvik), so this is not Latin-1 like the other texts.
+QString LocationByCode(int code);
+
+// What kind of code an unlisted code that NANPA has in service for no one place is, such as
+// "Toll-free"; empty for every other code.
+QLatin1StringView ServiceByCode(int code);
 
 } // namespace dialhour

@@ -29,6 +29,7 @@ void KeypadEntry::DigitPressed(int digit)
         AreaCode = 0;
         StartNewCode = false;
     }
+    OnClock = false;
     // Every code above 99 is answered and then discarded, so the next value stays within
     // 0..999; a broken invariant must not become a wrong lookup.
     if (AreaCode < 0 || AreaCode > 99)
@@ -46,15 +47,31 @@ void KeypadEntry::ClearPressed()
 {
     ResultText.clear();
     StartNewCode = true;
+    OnClock = false;
+}
+
+bool KeypadEntry::ClockTicked()
+{
+    if (!OnClock)
+        return false;
+    const QString before = ResultText;
+    ResultText = CodeLabel + QString::number(AreaCode);
+    answer();
+    return ResultText != before;
 }
 
 void KeypadEntry::answer()
 {
     const QLatin1StringView zone = ZoneByCode(AreaCode);
     if (zone.isEmpty()) {
-        ResultText += LineBreak + LineBreak + Apology;
+        const QLatin1StringView service = ServiceByCode(AreaCode);
+        if (service.isEmpty())
+            ResultText += LineBreak + LineBreak + Apology;
+        else
+            ResultText += LineBreak + TimeLabel + NoClock + LineBreak + ServiceLabel + service;
         return;
     }
+    OnClock = true;
     const ClockReading now = clock();
     const ClockRules own = rules.forId(ClockZoneByCode(AreaCode));
     ResultText.reserve(256); // the longest answer, in one allocation

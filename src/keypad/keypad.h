@@ -16,6 +16,9 @@ inline constexpr QLatin1StringView PlaceJoin(" & ");
 inline constexpr QLatin1StringView StateLabel("State:             ");
 inline constexpr QLatin1StringView LocationLabel("Location:         ");
 inline constexpr QLatin1StringView Apology("Sorry, no such area code");
+// A code in service for no one place: its kind where a place's state would be.
+inline constexpr QLatin1StringView ServiceLabel("Service:          ");
+inline constexpr QLatin1StringView NoClock("none: not tied to one place");
 inline constexpr QLatin1StringView LineBreak("\r\n");
 
 // Turns digit presses into an area code and answers it once it has three significant digits.
@@ -30,6 +33,12 @@ public:
     // digit must be 0..9; anything else throws std::out_of_range and changes nothing.
     void DigitPressed(int digit);
     void ClearPressed();
+    // Writes the answer on screen again from the clock, as its time moves on. Whether the text
+    // changed; nothing changes unless answeredOnClock().
+    bool ClockTicked();
+
+    // Whether the text is an answer whose time follows the clock.
+    bool answeredOnClock() const { return OnClock; }
 
     qint16 areaCode() const { return AreaCode; }
     bool startNewCode() const { return StartNewCode; }
@@ -46,6 +55,7 @@ private:
     ZoneRules rules;
     qint16 AreaCode = 0;
     bool StartNewCode = false;
+    bool OnClock = false;
     QString ResultText;
 };
 

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -144,6 +146,7 @@ QPushButton *button(QWidget *parent, const QString &caption, const QString &name
 
 Form1::Form1(dialhour::KeypadEntry::Clock clock, dialhour::ZoneRules::Source rules, QWidget *parent)
     : QWidget(parent)
+    , clock(clock)
     , keypad(std::move(clock), rules)
 {
     installFormAccessibility();
@@ -163,6 +166,8 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, dialhour::ZoneRules::Source rul
 
     Text1 = textBox(this, "Text1", tr("Result"));
     Text1->setFont(verdana(QFont::Normal));
+    // Its time is rewritten every minute, which would otherwise pile up edits to undo.
+    Text1->setUndoRedoEnabled(false);
     Text1->setGeometry(16, 32, 257, 73);
 
     Command1 = new QButtonGroup(this);
@@ -215,6 +220,13 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, dialhour::ZoneRules::Source rul
 
     announcement = new Announcement(this);
 
+    // Once a minute, at the turn of the minute, and only while an answer with a time is shown.
+    // A precise timer, as a coarse one may fire a little early and show the old minute again.
+    minuteTimer = new QTimer(this);
+    minuteTimer->setSingleShot(true);
+    minuteTimer->setTimerType(Qt::PreciseTimer);
+    connect(minuteTimer, &QTimer::timeout, this, &Form1::minuteTurned);
+
     connect(Command1, &QButtonGroup::idClicked, this, &Form1::digitClicked);
     connect(Command2, &QPushButton::clicked, this, &Form1::clearClicked);
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
@@ -222,6 +234,10 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, dialhour::ZoneRules::Source rul
 
 bool Form1::event(QEvent *event)
 {
+    // A machine that slept does not run the timer meanwhile: the time is brought up to date as
+    // soon as the user is back.
+    if (event->type() == QEvent::WindowActivate && minuteTimer->isActive())
+        minuteTurned();
     if (event->type() == QEvent::WindowActivate && !promptAnnounced) {
         promptAnnounced = true;
         // After the reader has said the window and the focused key.
@@ -252,7 +268,44 @@ void Form1::clearClicked()
     showResult();
 }
 
+void Form1::minuteTurned()
+{
+    if (keypad.ClockTicked())
+        showTimeChange();
+    followClock();
+}
+
 void Form1::showResult()
 {
     Text1->setPlainText(keypad.resultText());
+    followClock();
+}
+
+void Form1::followClock()
+{
+    if (keypad.answeredOnClock())
+        minuteTimer->start(dialhour::MsecsToNextMinute(clock().now));
+    else
+        minuteTimer->stop();
+}
+
+// Only the characters that changed are replaced, so the box keeps its scroll position and any
+// selection, and a screen reader is told of no more than the change. Nothing is announced: the
+// answer was said when it was asked for.
+void Form1::showTimeChange()
+{
+    const QString shown = Text1->toPlainText();
+    QString wanted = keypad.resultText();
+    wanted.replace(dialhour::LineBreak, QStringLiteral("\n"));
+    const qsizetype most = std::min(shown.size(), wanted.size());
+    qsizetype head = 0;
+    while (head < most && shown[head] == wanted[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < most - head && shown[shown.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
+        ++tail;
+    QTextCursor edit(Text1->document());
+    edit.setPosition(int(head));
+    edit.setPosition(int(shown.size() - tail), QTextCursor::KeepAnchor);
+    edit.insertText(wanted.sliced(head, wanted.size() - head - tail));
 }

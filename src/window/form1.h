@@ -9,6 +9,7 @@ class QButtonGroup;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 // The program's only window: the number pad, "Clear" and "Quit", the result box, the prompt,
 // the notice and the maker's name.
@@ -26,11 +27,16 @@ protected:
 private slots:
     void digitClicked(int digit);
     void clearClicked();
+    void minuteTurned();
 
 private:
     void showResult();
+    void followClock();
+    void showTimeChange();
 
+    dialhour::KeypadEntry::Clock clock;
     dialhour::KeypadEntry keypad;
+    QTimer *minuteTimer;
     bool iconRequested = false;
     bool promptAnnounced = false;
     Announcement *announcement;

@@ -258,6 +258,12 @@ int WallMinute(const ClockRules &rules, const QDateTime &now)
     return int(((local / 60) % (24 * 60) + 24 * 60) % (24 * 60));
 }
 
+int MsecsToNextMinute(const QDateTime &now)
+{
+    constexpr qint64 minute = 60 * 1000;
+    return int(minute - ((now.toMSecsSinceEpoch() % minute) + minute) % minute);
+}
+
 QString FormatZoneTime(int hour, int minute)
 {
     const bool callingHours = hour >= 8 && hour <= 17;

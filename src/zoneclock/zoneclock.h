@@ -160,6 +160,10 @@ QString ZoneTimeText(const ClockRules &rules, const QDateTime &now);
 // show the same text.
 int WallMinute(const ClockRules &rules, const QDateTime &now);
 
+// Milliseconds from `now` to the start of the next minute, 1..60000. Every clock of the plan is a
+// whole number of minutes from UTC, so each one's minute turns then.
+int MsecsToNextMinute(const QDateTime &now);
+
 // The text for a 24-hour wall-clock time; the advice depends on the 24-hour value.
 QString FormatZoneTime(int hour, int minute);
 

@@ -63,6 +63,8 @@ private slots:
     void clockReadOncePerListedAnswer();
     void otherClocks_data();
     void otherClocks();
+    void followsTheClock_data();
+    void followsTheClock();
     void overlaysAnswerAsTheirParent_data();
     void overlaysAnswerAsTheirParent();
     void randomPresses();
@@ -98,6 +100,13 @@ void TestKeypad::sequences_data()
     QTest::newRow("first unlisted above 99")
         << "100" << QStringList{code("1"), code("10"), apology("100")};
     QTest::newRow("highest code") << "999" << QStringList{code("9"), code("99"), apology("999")};
+    const QString tollFree = code("800") +
+                             "\r\nTime:              none: not tied to one place"
+                             "\r\nService:          Toll-free";
+    QTest::newRow("no one place") << "8008"
+                                  << QStringList{code("8"), code("80"), tollFree, code("8")};
+    QTest::newRow("mended places")
+        << "915" << QStringList{code("9"), code("91"), answer("915", "1:07 PM.", "Texas", "El Paso")};
     QTest::newRow("hawaii") << "808"
                             << QStringList{code("8"), code("80"),
                                            answer("808", "10:07 AM.", "Hawaii",
@@ -218,6 +227,77 @@ void TestKeypad::otherClocks_data()
                                    << int(ZoneRules::NoDatabase) << "5:45 PM." << QStringList{};
 }
 
+void TestKeypad::followsTheClock_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QDateTime>("before");
+    QTest::addColumn<QStringList>("shownBefore");
+    QTest::addColumn<QStringList>("shownAfter");
+    const auto utc = [](const char *iso) {
+        return QDateTime::fromString(QLatin1StringView(iso), Qt::ISODate).toUTC();
+    };
+    const QString time("Time:              "), also("Also:               ");
+    QTest::newRow("time turns at 8:00")
+        << "212" << utc("2026-01-15T12:59:59Z") << QStringList{time + "7:59 AM. DO NOT CALL."}
+        << QStringList{time + "8:00 AM."};
+    QTest::newRow("time turns at 18:00")
+        << "212" << utc("2026-07-15T21:59:59Z") << QStringList{time + "5:59 PM."}
+        << QStringList{time + "6:00 PM. DO NOT CALL."};
+    QTest::newRow("also turns at 8:00")
+        << "850" << utc("2026-01-15T12:59:59Z")
+        << QStringList{time + "6:59 AM. DO NOT CALL.",
+                       also + "7:59 AM. DO NOT CALL. (Tallahassee & Quincy)"}
+        << QStringList{time + "7:00 AM. DO NOT CALL.", also + "8:00 AM. (Tallahassee & Quincy)"};
+    QTest::newRow("also turns at 18:00")
+        << "850" << utc("2026-01-15T22:59:59Z")
+        << QStringList{time + "4:59 PM.", also + "5:59 PM. (Tallahassee & Quincy)"}
+        << QStringList{time + "5:00 PM.", also + "6:00 PM. DO NOT CALL. (Tallahassee & Quincy)"};
+    // Eastern falls back an hour before Central, and the two read alike in between.
+    QTest::newRow("also goes")
+        << "850" << utc("2026-11-01T05:59:59Z")
+        << QStringList{time + "0:59 AM. DO NOT CALL.",
+                       also + "1:59 AM. DO NOT CALL. (Tallahassee & Quincy)"}
+        << QStringList{time + "1:00 AM. DO NOT CALL."};
+    QTest::newRow("also comes")
+        << "850" << utc("2026-11-01T06:59:59Z") << QStringList{time + "1:59 AM. DO NOT CALL."}
+        << QStringList{time + "1:00 AM. DO NOT CALL.",
+                       also + "2:00 AM. DO NOT CALL. (Tallahassee & Quincy)"};
+    // Answers of three lines, which name no clock.
+    QTest::newRow("no such code") << "555" << utc("2026-01-15T22:59:59Z") << QStringList{}
+                                  << QStringList{};
+    QTest::newRow("no one clock") << "800" << utc("2026-01-15T22:59:59Z") << QStringList{}
+                                  << QStringList{};
+    QTest::newRow("half keyed") << "21" << utc("2026-01-15T22:59:59Z") << QStringList{}
+                                << QStringList{};
+    QTest::newRow("cleared") << "212C" << utc("2026-01-15T22:59:59Z") << QStringList{}
+                             << QStringList{};
+}
+
+// A second later the answer is written again from the clock; only the clocks' lines change.
+void TestKeypad::followsTheClock()
+{
+    QFETCH(QString, keys);
+    QFETCH(QDateTime, before);
+    QFETCH(QStringList, shownBefore);
+    QFETCH(QStringList, shownAfter);
+    QDateTime now = before;
+    KeypadEntry keypad([&now] { return ClockReading{now, QTimeZone::utc()}; });
+    for (QChar key : keys)
+        press(keypad, key);
+    // The lines after the code line, but for the last two, where an answer has them.
+    const auto clockLines = [&keypad] {
+        const QStringList lines = keypad.resultText().split("\r\n");
+        return lines.size() < 3 ? QStringList{} : lines.mid(1, lines.size() - 3);
+    };
+    const QString ends = keypad.resultText().section("\r\n", -2);
+    QCOMPARE(clockLines(), shownBefore);
+    QCOMPARE(keypad.answeredOnClock(), shownBefore != shownAfter);
+    now = before.addSecs(1);
+    QCOMPARE(keypad.ClockTicked(), shownBefore != shownAfter);
+    QCOMPARE(clockLines(), shownAfter);
+    QCOMPARE(keypad.resultText().section("\r\n", -2), ends);
+}
+
 // The lines come right after the time line, and the rest of the answer is as before.
 void TestKeypad::otherClocks()
 {
@@ -327,7 +407,11 @@ void TestKeypad::randomPresses()
         if (expected <= 99) {
             QVERIFY2(lines.size() == 1, context);
         } else if (lines.size() == 3) {
-            QVERIFY2(lines[1].isEmpty() && lines[2] == Apology, context);
+            const bool service = !ServiceByCode(expected).isEmpty();
+            QVERIFY2(service ? lines[1] == TimeLabel + NoClock &&
+                                   lines[2] == ServiceLabel + ServiceByCode(expected)
+                             : lines[1].isEmpty() && lines[2] == Apology,
+                     context);
         } else {
             const qsizetype also = lines.size() - 4;
             QVERIFY2(also >= 0 && also <= qsizetype(OtherClocksByCode(expected).size()), context);

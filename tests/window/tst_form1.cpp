@@ -61,6 +61,9 @@ QPalette darkPalette()
     return dark;
 }
 
+QList<std::pair<QAccessible::Event, QString>> announcementEvents;
+void recordAnnouncementEvent(QAccessibleEvent *event);
+
 } // namespace
 
 class TestForm1 : public QObject {
@@ -73,6 +76,7 @@ private slots:
     void clicks_data();
     void clicks();
     void everyCodeNanpaHasAnswers();
+    void answerFollowsTheClock();
     void keyboardPressesFocusedButton_data();
     void keyboardPressesFocusedButton();
     void geometry_data();
@@ -142,6 +146,17 @@ void TestForm1::clicks_data()
     QTest::newRow("then a new code") << "2127" << QStringList{"Area Code:      7"};
     QTest::newRow("unlisted") << "555"
                               << QStringList{"Area Code:      555", "", "Sorry, no such area code"};
+    // One code of each kind that serves no one place, as NANPA's report gives them.
+    for (const auto &[digits, kind] : {std::pair{"800", "Toll-free"},
+                                       {"900", "Premium-rate (calls cost extra)"},
+                                       {"500", "Non-geographic services"},
+                                       {"600", "Canadian non-geographic services"},
+                                       {"700", "Long-distance carriers"}})
+        QTest::addRow("service %s", digits)
+            << digits
+            << QStringList{QString("Area Code:      ") + digits,
+                           "Time:              none: not tied to one place",
+                           QString("Service:          ") + kind};
     QTest::newRow("clear mid-code") << "21C" << QStringList();
     QTest::newRow("digit after clear") << "21C3" << QStringList{"Area Code:      3"};
 }
@@ -155,10 +170,10 @@ void TestForm1::clicks()
     QCOMPARE(result(), shown);
 }
 
-// The geographic codes of NANPA's report that are in service or assigned, read from the copy
-// the directory is held to.
+// The codes of NANPA's report that are in service or assigned, geographic (use "G") or not
+// ("N"), read from the copy the directory is held to.
 namespace {
-QList<int> nanpaCodes()
+QList<int> nanpaCodes(QStringView wantedUse)
 {
     QFile file(":/nanpa/nanpa-npa-report.csv");
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -190,8 +205,8 @@ QList<int> nanpaCodes()
     QList<int> codes;
     while (!in.atEnd()) {
         const QStringList row = fields(in.readLine());
-        if (row.size() > std::max({id, use, inService, assigned}) && row[use] == u"G" &&
-            (row[inService] == u"Y" || row[assigned] == u"Yes"))
+        if (row.size() > std::max({id, use, inService, assigned}) && row[use] == wantedUse &&
+            (row[inService] == u"Y" || (row[assigned] == u"Yes" && wantedUse == u"G")))
             codes.append(row[id].toInt());
     }
     return codes;
@@ -200,10 +215,25 @@ QList<int> nanpaCodes()
 
 void TestForm1::everyCodeNanpaHasAnswers()
 {
-    const QList<int> codes = nanpaCodes();
+    const QList<int> codes = nanpaCodes(u"G");
     // The report was read: its first and last geographic codes, and one that opened in 2026.
     QVERIFY2(codes.contains(201) && codes.contains(989) && codes.contains(465),
              "the NANPA report was not read");
+    const QList<int> services = nanpaCodes(u"N");
+    QVERIFY2(services.contains(800) && services.contains(633), "the NANPA report was not read");
+    for (int code : services) {
+        const QString digits = QString::number(code);
+        for (QChar key : digits)
+            click(key);
+        const QStringList shown = result();
+        // 710, the US government's, keeps the place the original list gave it.
+        const bool service = code != 710;
+        QVERIFY2(shown.size() == (service ? 3 : 4) && shown[0] == "Area Code:      " + digits &&
+                     (shown[1] == "Time:              none: not tied to one place") == service &&
+                     shown[2].startsWith(service ? "Service:          " : "State:") &&
+                     shown[2].size() > 20,
+                 qPrintable(shown.join(u'|')));
+    }
     for (int code : codes) {
         const QString digits = QString::number(code);
         for (QChar key : digits)
@@ -212,6 +242,49 @@ void TestForm1::everyCodeNanpaHasAnswers()
         QVERIFY2(shown.size() >= 4 && shown[0] == "Area Code:      " + digits &&
                      shown[1].startsWith("Time:") && shown[shown.size() - 2].startsWith("State:"),
                  qPrintable(shown.join(u'|')));
+    }
+}
+
+// The time and advice are written again at the turn of each minute, in place: what the user
+// selected and scrolled to stays, and a screen reader is not told the answer again.
+void TestForm1::answerFollowsTheClock()
+{
+    QDateTime now = QDateTime::fromString("2026-01-15T22:59:59.900Z", Qt::ISODateWithMs);
+    form = std::make_unique<Form1>([&now] { return ClockReading{now, QTimeZone::utc()}; },
+                                   ZoneRules::Carried);
+    form->show();
+    for (QChar key : QStringLiteral("850"))
+        click(key);
+    auto *text1 = control<QPlainTextEdit>("Text1");
+    QCOMPARE(result().mid(1, 2), (QStringList{"Time:              4:59 PM.",
+                                              "Also:               5:59 PM. (Tallahassee & Quincy)"}));
+    QTextCursor selection = text1->document()->find("Pensacola");
+    text1->setTextCursor(selection);
+    QScrollBar *scroll = text1->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    const int scrolled = scroll->value();
+    announcementEvents.clear();
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler(recordAnnouncementEvent);
+    now = now.addMSecs(100);
+    QTRY_COMPARE_WITH_TIMEOUT(result().mid(1, 2),
+                              (QStringList{"Time:              5:00 PM.",
+                                           "Also:               6:00 PM. DO NOT CALL. "
+                                           "(Tallahassee & Quincy)"}),
+                              5000);
+    QAccessible::installUpdateHandler(previous);
+    QCOMPARE(result().last(), "Location:         Panama City, Pensacola & Tallahassee");
+    QCOMPARE(text1->textCursor().selectedText(), "Pensacola");
+    QCOMPARE(scroll->value(), scrolled);
+    QCOMPARE(announcementEvents, {});
+    QAccessibleTextInterface *read = QAccessible::queryAccessibleInterface(text1)->textInterface();
+    QCOMPARE(read->text(0, read->characterCount()), text1->toPlainText());
+    // Once no answer is shown, nothing wakes the window.
+    for (const char *keys : {"C", "555", "800", "21"}) {
+        for (QChar key : QString(keys))
+            click(QChar(key));
+        for (QTimer *timer : form->findChildren<QTimer *>())
+            QVERIFY2(!timer->isActive(), keys);
     }
 }
 
@@ -479,15 +552,13 @@ void TestForm1::screenReaderHearsEachAnswer_data()
     QTest::newRow("other clocks, in order")
         << "850"
         << "Area Code: 850\nTime: 2:07 PM.\nAlso: 3:07 PM. (Tallahassee & Quincy)\n"
-           "State: Florida\nLocation: Tallahassee";
+           "State: Florida\nLocation: Panama City, Pensacola & Tallahassee";
 }
 
 namespace {
 
 // The accessibility events raised for the announcement: their kinds, and the text of each one
 // that carries text.
-QList<std::pair<QAccessible::Event, QString>> announcementEvents;
-
 void recordAnnouncementEvent(QAccessibleEvent *event)
 {
     if (!event->object() || !event->object()->inherits("Announcement"))
