@@ -51,21 +51,27 @@ def drop_column(name):
     return by_cells(lambda cells: cells[:i] + cells[i + 1:])
 
 
-# name, change to the report, extra arguments, exit status, what it says, overlays written
+# name, change to the report, extra arguments, exit status, what it says, (table, text) written
 CASES = [
     ("shipped report", None, [], 0, r"missing: none", None),
     ("one more overlay", put(row(NPA_ID="999", PARENT_NPA_ID="212")), [], 1,
-     r"missing: 999, an overlay of 212: added", "999\t212\t, in service"),
+     r"missing: 999, an overlay of 212: added", ("overlays.tsv", "999\t212\t, in service")),
     ("overlay of an overlay answers as the row", put(row(NPA_ID="998", PARENT_NPA_ID="621")), [], 1,
-     r"missing: 998, an overlay of 346", "998\t346\t"),
+     r"missing: 998, an overlay of 346", ("overlays.tsv", "998\t346\t")),
     ("check writes nothing", put(row(NPA_ID="999", PARENT_NPA_ID="212")), ["--check"], 1,
      r"999, an overlay of 212 \(--check: not written\)", None),
     ("assigned, not yet open", put(row(NPA_ID="999", PARENT_NPA_ID="212", IN_SERVICE="N",
                                        IN_SERVICE_DT="01-Jan-2030")), [], 1,
-     r"missing: 999", "assigned, to open 01-Jan-2030"),
-    ("unassigned and non-geographic codes are not wanted",
-     put(row(NPA_ID="999", ASSIGNED="No", IN_SERVICE="N"), row(NPA_ID="998", USE="N")), [], 0,
-     r"missing: none", None),
+     r"missing: 999", ("overlays.tsv", "assigned, to open 01-Jan-2030")),
+    ("codes not in service are not wanted",
+     put(row(NPA_ID="999", ASSIGNED="No", IN_SERVICE="N"), row(NPA_ID="998", USE="N", IN_SERVICE="N")),
+     [], 0, r"missing: none", None),
+    ("a new service", put(row(NPA_ID="998", USE="N", SERVICE="Toll-Free")), [], 1,
+     r"service 998: 'missing' should be 'Toll-free': written", ("services.tsv", '998\t"Toll-free"\tToll-Free, in')),
+    ("its kind from the notes", put(row(NPA_ID="998", USE="N", NOTES="Premium Services")), ["--check"], 1,
+     r"service 998: 'missing' should be 'Premium-rate \(calls cost extra\)' \(--check: not written\)", None),
+    ("a kind without words", put(row(NPA_ID="998", USE="N", SERVICE="Teleportation")), [], 2,
+     r"998 is non-geographic, of a kind not in KINDS: 'Teleportation'.*nothing written", None),
     ("not a report", lambda text: "code\tzone\n212\tEASTERN\n", [], 2,
      r"not a NANPA area-code report", None),
     ("not text", lambda text: "\udcff\x00", [], 2, r"cannot be read as text", None),
@@ -80,7 +86,7 @@ CASES = [
      r"disagrees, unexplained: 212: NANPA P, ours E", None),
     ("known exception stays known for a new overlay", put(row(NPA_ID="999", PARENT_NPA_ID="250",
                                                               TIME_ZONE="P")), [], 1,
-     r"known: 236 250 257 672 778 999: NANPA P, ours MP", "999\t250\t"),
+     r"known: 236 250 257 672 778 999: NANPA P, ours MP", ("overlays.tsv", "999\t250\t")),
     ("malformed data row", None, [], 2, r"codes\.tsv:\d+: state must be one string between double quotes",
      None),
 ]
@@ -105,10 +111,11 @@ class UpdateDirectory(unittest.TestCase):
                 self.assertRegex(said, re.compile(says, re.S))
                 after = {f.name: f.read_bytes() for f in source.iterdir()}
                 if written:
-                    overlays = after.pop("overlays.tsv").decode()
-                    self.assertIn(written, overlays)
-                    self.assertLessEqual(set(before.pop("overlays.tsv").decode().splitlines()),
-                                         set(overlays.splitlines()))
+                    table, text = written
+                    lines = after.pop(table).decode()
+                    self.assertIn(text, lines)
+                    self.assertLessEqual(set(before.pop(table).decode().splitlines()),
+                                         set(lines.splitlines()))
                 self.assertEqual(after, before, "the directory's tables were changed")
 
 
@@ -140,6 +147,8 @@ REFUSALS = [
     ("other clock without a place", "other-clocks.tsv", "334\t", lambda l: l.split("\t\"")[0] + '\t""\t""',
      r"other clock without a place"),
     ("shared area without clocks", "same-areas.tsv", "986\t", lambda l: "986\t212", r"shared area 212 has no other clocks"),
+    ("service with a place", "services.tsv", "500\t", lambda l: "212" + l[3:],
+     r"212 answers with a place already"),
 ]
 
 
@@ -167,6 +176,7 @@ class GenerateDirectory(unittest.TestCase):
             text = output.read_text(encoding="ascii")
             self.assertIn('"Canada", "CENTRAL", "America/Winnipeg", "Manitoba    "}', text)
             self.assertIn(r'"\303\216les-de-la-Madeleine"', text)
+            self.assertIn(r'Nome & Utqia\304\241vik"', text)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 """Listens to the window through Orca itself: what it speaks as the window opens and as 2, 1, 2
-are keyed on the pad, read from the "SPEECH OUTPUT" lines of Orca's debug log.
+are keyed on the pad, read from the "SPEECH OUTPUT" lines of Orca's debug log. On X, the host's
+clock runs, and Orca must say nothing more when the answer's minute turns.
 
 Usage: orca_form1.py HOST_PROGRAM. Needs a D-Bus session, an X server or a Wayland compositor
 that takes wtype's keys, and speech-dispatcher that talks to no sound card; tests/window/run-orca
@@ -12,6 +13,8 @@ import shutil
 import subprocess
 import sys
 import time
+
+import pyatspi
 
 PROMPT = "Please enter Area Code by clicking on the number pad:"
 # The host program's fixed clock: 3:07 PM in New York.
@@ -46,6 +49,24 @@ def wtype(keys):
     return ["wtype", *words]
 
 
+def minute_turned(name, seconds=90.0):
+    """The result box's time line, read over the AT-SPI bus as Orca reads it, once it shows
+    3:08 PM; None past the limit."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is None or app.name != name:
+                continue
+            found = pyatspi.findDescendant(
+                app, lambda node: node.getRole() == pyatspi.ROLE_TEXT and node.name == "Result")
+            text = found.queryText() if found else None
+            line = text.getText(0, text.characterCount).split("\n")[1:2] if text else []
+            if line and "3:08 PM." in line[0]:
+                return line[0]
+        time.sleep(0.5)
+    return None
+
+
 def utterances_by_key(log):
     """What Orca said before the first key press, then after each one, in order."""
     with open(log, encoding="utf-8", errors="replace") as file:
@@ -78,7 +99,7 @@ def main():
             sys.exit(f"FAIL: Orca ended with {orca.returncode}; is another Orca running?")
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_QPA_PLATFORM="wayland" if WAYLAND else "xcb")
-        app = subprocess.Popen([host], env=env)
+        app = subprocess.Popen([host] + ([] if WAYLAND else ["--clock-runs"]), env=env)
         if WAYLAND:
             subprocess.run(wtype(KEYS), check=True, timeout=60)
             time.sleep(2)
@@ -97,6 +118,12 @@ def main():
             for key in KEYS:
                 subprocess.run(["xdotool", "key", key], check=True)
                 time.sleep(2)
+            turned = minute_turned(os.path.basename(host))
+            print(f"the answer's minute turned: {turned!r}")
+            if not turned:
+                sys.exit("FAIL: the answer still showed 3:07 PM 90 s after it was keyed")
+            # Paced as a person listens: time for Orca to say anything it would say of it.
+            time.sleep(3)
     finally:
         for process in (app, orca):
             if process and process.poll() is None:
@@ -130,6 +157,9 @@ def main():
     everything = [heard(line) for span in spans for line in span]
     said = sum(PROMPT in line for line in everything)
     check(said == 1, f"the prompt was said {said} times")
+    # Heard once, when it was asked for: not again, nor its new time, as the minute turns.
+    answers = [line for line in everything if "Area Code:" in line or "3:08" in line]
+    check(answers == [ANSWER], f"the answer was heard as {answers!r}")
     if len(spans) == len(presses) + 1:
         third = [heard(line) for line in spans[digits[2] + 1]]
         print(f"after the third digit Orca said {third!r}")
