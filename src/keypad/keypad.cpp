@@ -37,6 +37,7 @@ void KeypadEntry::DigitPressed(int digit)
     AreaCode = qint16(AreaCode * 10 + digit);
 
     ResultText = CodeLabel + QString::number(AreaCode);
+    ShowsCode = true;
     if (AreaCode <= 99)
         return;
     answer();
@@ -48,6 +49,33 @@ void KeypadEntry::ClearPressed()
     ResultText.clear();
     StartNewCode = true;
     OnClock = false;
+    ShowsCode = false;
+}
+
+void KeypadEntry::BackspacePressed()
+{
+    if (!ShowsCode)
+        return;
+    const int shorter = AreaCode / 10;
+    if (shorter == 0) {
+        ClearPressed();
+        return;
+    }
+    ClearPressed();
+    for (QChar digit : QString::number(shorter))
+        DigitPressed(digit.digitValue());
+}
+
+void KeypadEntry::NumberGiven(QStringView text)
+{
+    ClearPressed();
+    const std::optional<int> code = AreaCodeInText(text);
+    if (!code) {
+        ResultText = NoNumber;
+        return;
+    }
+    for (QChar digit : QString::number(*code))
+        DigitPressed(digit.digitValue());
 }
 
 bool KeypadEntry::ClockTicked()

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace dialhour {
 
@@ -20,6 +21,15 @@ inline constexpr QLatin1StringView Apology("Sorry, no such area code");
 inline constexpr QLatin1StringView ServiceLabel("Service:          ");
 inline constexpr QLatin1StringView NoClock("none: not tied to one place");
 inline constexpr QLatin1StringView LineBreak("\r\n");
+// What text given to the window as a number gets where it holds none of the plan's.
+inline constexpr QLatin1StringView NoNumber("No North American telephone number there");
+
+// The area code of the first North American number in `text`, as people copy them:
+// "+1 (212) 555-0100", "1.212.555.0100", "tel:+1-212-555-0100;ext=204", "1-800-FLOWERS", or
+// three digits alone. Unset where there is none, or where the first number has another country
+// code: no code is guessed from part of a foreign number. Any text, of any length, is read
+// once through.
+std::optional<int> AreaCodeInText(QStringView text);
 
 // Turns digit presses into an area code and answers it once it has three significant digits.
 class KeypadEntry {
@@ -33,6 +43,13 @@ public:
     // digit must be 0..9; anything else throws std::out_of_range and changes nothing.
     void DigitPressed(int digit);
     void ClearPressed();
+    // Takes back the last digit of the code shown, answered or not, so that a wrong last digit
+    // is mended by one more key; the only digit taken back leaves the box empty, as Clear
+    // does. Nothing else is shown when no code is.
+    void BackspacePressed();
+    // A number from outside the pad: its area code is keyed afresh, whatever was half keyed,
+    // or the box says there is no number.
+    void NumberGiven(QStringView text);
     // Writes the answer on screen again from the clock, as its time moves on. Whether the text
     // changed; nothing changes unless answeredOnClock().
     bool ClockTicked();
@@ -56,6 +73,8 @@ private:
     qint16 AreaCode = 0;
     bool StartNewCode = false;
     bool OnClock = false;
+    // Whether the text shows AreaCode, keyed or answered.
+    bool ShowsCode = false;
     QString ResultText;
 };
 

@@ -41,11 +41,13 @@ QTimeZone standInDatabase(const QByteArray &id)
 }
 constexpr int StandIn = -1;
 
-// Presses are digits, or 'C' for Clear.
+// Presses are digits, 'C' for Clear or 'B' for Backspace.
 void press(KeypadEntry &keypad, QChar key)
 {
     if (key == u'C')
         keypad.ClearPressed();
+    else if (key == u'B')
+        keypad.BackspacePressed();
     else
         keypad.DigitPressed(key.digitValue());
 }
@@ -68,6 +70,9 @@ private slots:
     void overlaysAnswerAsTheirParent_data();
     void overlaysAnswerAsTheirParent();
     void randomPresses();
+    void areaCodeInText_data();
+    void areaCodeInText();
+    void anyTextIsSafe();
 };
 
 void TestKeypad::sequences_data()
@@ -105,6 +110,14 @@ void TestKeypad::sequences_data()
                              "\r\nService:          Toll-free";
     QTest::newRow("no one place") << "8008"
                                   << QStringList{code("8"), code("80"), tollFree, code("8")};
+    QTest::newRow("backspace while keying")
+        << "21B3" << QStringList{code("2"), code("21"), code("2"), code("23")};
+    QTest::newRow("backspace mends an answer's last digit")
+        << "213B2" << QStringList{code("2"), code("21"), answer("213", "12:07 PM.", "California",
+                                                              "Los Angeles"),
+                                  code("21"), nyc};
+    QTest::newRow("backspace the only digit") << "2B1" << QStringList{code("2"), "", code("1")};
+    QTest::newRow("backspace with nothing shown") << "BCB" << QStringList{"", "", ""};
     QTest::newRow("mended places")
         << "915" << QStringList{code("9"), code("91"), answer("915", "1:07 PM.", "Texas", "El Paso")};
     QTest::newRow("hawaii") << "808"
@@ -376,6 +389,84 @@ void TestKeypad::overlaysAnswerAsTheirParent()
             QVERIFY2(mine == theirs, context + ": " + mine.join(u'|').toUtf8() + " against " +
                                          theirs.join(u'|').toUtf8());
         }
+    }
+}
+
+void TestKeypad::areaCodeInText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("areaCode"); // 0: no number of the plan
+    const QString nbsp(QChar(0x00A0)), enDash(QChar(0x2013)), minus(QChar(0x2212));
+    QTest::newRow("plain") << "212-555-0100" << 212;
+    QTest::newRow("+1 and brackets") << "+1 (212) 555-0100" << 212;
+    QTest::newRow("+1 run together") << "+12125550100" << 212;
+    QTest::newRow("1 and dots") << "1.212.555.0100" << 212;
+    QTest::newRow("digits only") << "2125550100" << 212;
+    QTest::newRow("no-break spaces, en dash")
+        << "(212)" + nbsp + "555" + enDash + "0100" << 212;
+    QTest::newRow("minus sign") << "212" + minus + "555" + minus + "0100" << 212;
+    QTest::newRow("tel link") << "tel:+1-212-555-0100" << 212;
+    QTest::newRow("tel link, escaped, parameters") << "TEL:%2B1-604-555-0100;ext=204" << 604;
+    QTest::newRow("extension x") << "212-555-0100 x204" << 212;
+    QTest::newRow("extension ext.") << "(867) 555-0100 ext. 12" << 867;
+    QTest::newRow("letters") << "1-800-FLOWERS" << 800;
+    QTest::newRow("letters, grouped") << "1 (800) GOT-JUNK" << 800;
+    QTest::newRow("in a sentence") << "Call Ana on 403.555.0100, after 9." << 403;
+    QTest::newRow("after other numbers")
+        << "Order 12345 of 2026-11-05: call 1 212 555 0100" << 212;
+    QTest::newRow("three digits") << " 850 " << 850;
+    QTest::newRow("three digits, bracketed") << "(204)" << 204;
+    QTest::newRow("three digits, no such code") << "555" << 555;
+    QTest::newRow("Unicode digits") << QString::fromUtf8("\u0662\u0661\u0662") << 212;
+    // Foreign numbers and text without a number: nothing is guessed.
+    QTest::newRow("+44") << "+44 20 7946 0000" << 0;
+    QTest::newRow("011") << "011 44 20 7946 0000" << 0;
+    QTest::newRow("00") << "0044 20 7946 0000" << 0;
+    QTest::newRow("+44 before ours") << "+44 20 7946 0000 or 212-555-0100" << 0;
+    QTest::newRow("tel link abroad") << "tel:%2B44-20-7946-0000" << 0;
+    QTest::newRow("too long") << "21255501001" << 0;
+    QTest::newRow("inside a word") << "ID4125550100" << 0;
+    QTest::newRow("seven digits") << "555-0100" << 0;
+    QTest::newRow("area code from 1") << "112-555-0100" << 0;
+    QTest::newRow("exchange from 1") << "212-155-0100" << 0;
+    QTest::newRow("three digits from 0") << "012" << 0;
+    QTest::newRow("words") << "see you at noon" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void TestKeypad::areaCodeInText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, areaCode);
+    QCOMPARE(AreaCodeInText(text).value_or(0), areaCode);
+    // The window's answer is the pad's for that code, or the one plain line.
+    KeypadEntry given(testing::januaryClock), keyed(testing::januaryClock);
+    given.DigitPressed(9); // half keyed: the number starts afresh
+    given.NumberGiven(text);
+    for (QChar digit : QString::number(areaCode))
+        keyed.DigitPressed(digit.digitValue());
+    QCOMPARE(given.resultText(), areaCode ? keyed.resultText() : QString(NoNumber));
+    QVERIFY(given.startNewCode());
+}
+
+// Text of any length, with any characters, is read through without harm, and quickly.
+void TestKeypad::anyTextIsSafe()
+{
+    const quint32 seed = testing::randomSeed();
+    QRandomGenerator random(seed);
+    for (const QString &text : {QString(1 << 20, u'2'), QString(1 << 20, u'('),
+                                QString(1 << 20, u'1'), QString(1 << 20, QChar(0xD800)),
+                                QString::fromUtf8(QByteArray("\xff\xfe+1\x00 212 555 0100", 20)),
+                                QString(1 << 20, u' ') + "212-555-0100"})
+        QVERIFY(AreaCodeInText(text).value_or(212) == 212);
+    for (int n = 0; n < 2000; ++n) {
+        QString text(random.bounded(40), Qt::Uninitialized);
+        for (QChar &c : text)
+            c = QChar(char16_t(random.bounded(2) ? u"0123456789+-() .x"[random.bounded(17)]
+                                                 : random.bounded(0x10000)));
+        const std::optional<int> code = AreaCodeInText(text);
+        QVERIFY2(!code || (*code >= 100 && *code <= 999),
+                 qPrintable(QString("DIALHOUR_SEED=%1").arg(seed)));
     }
 }
 
