@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QMenu>
+#include <QShortcut>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QIcon>
@@ -227,6 +230,33 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, dialhour::ZoneRules::Source rul
     minuteTimer->setTimerType(Qt::PreciseTimer);
     connect(minuteTimer, &QTimer::timeout, this, &Form1::minuteTurned);
 
+    // Typed keys work wherever the focus is, as on a desktop calculator: digits on the main row
+    // and the numeric keypad, Backspace, Escape or Delete for Clear, and a pasted number.
+    const auto shortcut = [this](const QKeySequence &keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    for (int digit = 0; digit < 10; ++digit)
+        for (auto modifier : {Qt::NoModifier, Qt::KeypadModifier})
+            shortcut(QKeySequence(modifier | Qt::Key(Qt::Key_0 + digit)),
+                     [this, digit] { digitTyped(digit); });
+    shortcut(QKeySequence(Qt::Key_Backspace), &Form1::backspaceTyped);
+    for (auto key : {Qt::Key_Escape, Qt::Key_Delete})
+        shortcut(QKeySequence(key), [this] {
+            Command2->setDown(true);
+            QTimer::singleShot(100, Command2, [this] { Command2->setDown(false); });
+            clearClicked();
+        });
+    for (const QKeySequence &keys : QKeySequence::keyBindings(QKeySequence::Paste))
+        shortcut(keys, &Form1::pasteNumber);
+    Text1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Text1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu *menu = Text1->createStandardContextMenu(at);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addAction(tr("Paste number"), this, &Form1::pasteNumber);
+        menu->popup(Text1->viewport()->mapToGlobal(at));
+    });
+
     connect(Command1, &QButtonGroup::idClicked, this, &Form1::digitClicked);
     connect(Command2, &QPushButton::clicked, this, &Form1::clearClicked);
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
@@ -259,7 +289,40 @@ void Form1::digitClicked(int digit)
     showResult();
     // Only a whole answer is spoken: the digits before it are the keys just pressed.
     if (keypad.startNewCode())
-        announcement->announce(spokenAnswer(keypad.resultText()));
+        announceAnswer();
+}
+
+// The key is seen to press, as a click shows it; the digit counts at once, so that keys typed
+// faster than the press is drawn are all counted.
+void Form1::digitTyped(int digit)
+{
+    QAbstractButton *key = Command1->button(digit);
+    key->setDown(true);
+    QTimer::singleShot(100, key, [key] { key->setDown(false); });
+    digitClicked(digit);
+}
+
+void Form1::backspaceTyped()
+{
+    keypad.BackspacePressed();
+    showResult();
+}
+
+void Form1::pasteNumber()
+{
+    numberGiven(QApplication::clipboard()->text());
+}
+
+void Form1::numberGiven(const QString &text)
+{
+    keypad.NumberGiven(text);
+    showResult();
+    announceAnswer();
+}
+
+void Form1::announceAnswer()
+{
+    announcement->announce(spokenAnswer(keypad.resultText()));
 }
 
 void Form1::clearClicked()

@@ -21,6 +21,11 @@ public:
                    dialhour::ZoneRules::Source rules = dialhour::ZoneRules::Program,
                    QWidget *parent = nullptr);
 
+public slots:
+    // A number from outside the pad, as pasted or given on the command line: its answer, or a
+    // line saying it holds none, shown and announced.
+    void numberGiven(const QString &text);
+
 protected:
     bool event(QEvent *event) override;
 
@@ -28,9 +33,13 @@ private slots:
     void digitClicked(int digit);
     void clearClicked();
     void minuteTurned();
+    void digitTyped(int digit);
+    void backspaceTyped();
+    void pasteNumber();
 
 private:
     void showResult();
+    void announceAnswer();
     void followClock();
     void showTimeChange();
 

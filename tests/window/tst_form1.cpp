@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -83,8 +84,9 @@ private slots:
     void geometry();
     void fonts();
     void focusOrder();
-    void typingChangesNothing_data();
-    void typingChangesNothing();
+    void typedKeys_data();
+    void typedKeys();
+    void pasteNumberFromTheMenu();
     void resultCanBeCopied();
     void notice();
     void noticeFitsWhole();
@@ -370,30 +372,82 @@ void TestForm1::focusOrder()
     QCOMPARE(result(), QStringList()); // tabbing through the text boxes typed nothing
 }
 
-void TestForm1::typingChangesNothing_data()
+void TestForm1::typedKeys_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::newRow("result") << "Text1";
-    QTest::newRow("notice") << "Text2";
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList nyc{"Area Code:      212", "Time:              3:07 PM.",
+                          "State:             New York", "Location:         New York"};
+    const auto typed = [](const QString &text, Qt::KeyboardModifiers modifiers = {}) {
+        QList<int> keys;
+        for (QChar c : text)
+            keys.append((modifiers | Qt::Key(c.toUpper().unicode())).toCombined());
+        return keys;
+    };
+    const int backspace = Qt::Key_Backspace, escape = Qt::Key_Escape, del = Qt::Key_Delete,
+              paste = (Qt::ControlModifier | Qt::Key_V).toCombined(),
+              shiftInsert = (Qt::ShiftModifier | Qt::Key_Insert).toCombined();
+    QTest::newRow("main row, on a pad key") << "Command1_5" << "" << typed("212") << nyc;
+    QTest::newRow("numeric keypad") << "Command2" << "" << typed("212", Qt::KeypadModifier)
+                                    << nyc;
+    QTest::newRow("in the result box") << "Text1" << "" << typed("0212") << nyc;
+    QTest::newRow("in the notice") << "Text2" << "" << typed("212") << nyc;
+    QTest::newRow("backspace") << "Command1_1" << "" << typed("21") + QList{backspace} + typed("3")
+                               << QStringList{"Area Code:      23"};
+    QTest::newRow("escape") << "Text1" << "" << typed("21") + QList{escape} << QStringList{};
+    QTest::newRow("delete") << "Command3" << "" << typed("21") + QList{del} << QStringList{};
+    QTest::newRow("text changes nothing")
+        << "Text1" << "" << typed("21") + typed("abc ") + QList<int>{Qt::Key_Return}
+        << QStringList{"Area Code:      21"};
+    QTest::newRow("Ctrl+V, half keyed") << "Command1_1" << "+1 (212) 555-0100"
+                                        << typed("9") + QList{paste} << nyc;
+    QTest::newRow("Ctrl+V in the result box") << "Text1" << "tel:+12125550100"
+                                              << QList{paste} << nyc;
+    QTest::newRow("Shift+Insert") << "Text2" << "212.555.0100" << QList{shiftInsert} << nyc;
+    QTest::newRow("no number") << "Command1_1" << "+44 20 7946 0000" << typed("21") + QList{paste}
+                               << QStringList{"No North American telephone number there"};
 }
 
-void TestForm1::typingChangesNothing()
+// Typed and pasted keys answer wherever the focus is, and the pad key typed is seen to press.
+void TestForm1::typedKeys()
 {
-    QFETCH(QString, box);
-    auto *edit = control<QPlainTextEdit>(box.toLatin1().constData());
-    click(u'2');
-    click(u'1');
-    const QString before = edit->toPlainText();
-    QApplication::clipboard()->setText(QStringLiteral("pasted"));
-    edit->setFocus();
-    QTest::keyClicks(edit, QStringLiteral("345 typed"));
-    for (auto key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return})
-        QTest::keyClick(edit, key);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(edit->toPlainText(), before);
-    click(u'2'); // the code keyed before typing carries on
-    QCOMPARE(result().value(0), "Area Code:      212");
+    QFETCH(QString, focus);
+    QFETCH(QString, clipboard);
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, shown);
+    QApplication::clipboard()->setText(clipboard);
+    QWidget *focused = control(focus.toLatin1().constData());
+    focused->setFocus();
+    for (int key : keys) {
+        const QKeyCombination combination = QKeyCombination::fromCombined(key);
+        QTest::keyClick(focused, combination.key(), combination.keyboardModifiers());
+        const QChar digit(char16_t(combination.key()));
+        if (digit.isDigit())
+            QVERIFY(control<QPushButton>(qPrintable("Command1_" + QString(digit)))->isDown());
+    }
+    QCOMPARE(result(), shown);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QTRY_VERIFY(!control<QPushButton>("Command1_2")->isDown());
+}
+
+void TestForm1::pasteNumberFromTheMenu()
+{
+    QApplication::clipboard()->setText("Call 1-800-FLOWERS");
+    auto *text1 = control<QPlainTextEdit>("Text1");
+    emit text1->customContextMenuRequested(QPoint(5, 5));
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qApp->activePopupWidget() ? qobject_cast<QMenu *>(qApp->activePopupWidget())
+                                                  : nullptr));
+    const QList<QAction *> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *action) {
+        return action->text() == "Paste number";
+    });
+    QVERIFY2(paste != actions.end(), "no \"Paste number\" in the result box's menu");
+    (*paste)->trigger();
+    menu->close();
+    QCOMPARE(result().value(2), "Service:          Toll-free");
 }
 
 void TestForm1::resultCanBeCopied()
