@@ -1,11 +1,66 @@
 #include "window/form1.h"
+#include "window/oneinstance.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
 #ifdef DIALHOUR_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #include <thread>
 #endif
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
+namespace {
+
+// The desktop this start belongs to, which names the window's socket with the user.
+QString desktop()
+{
+#ifdef Q_OS_WIN
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    return QStringLiteral("session ") + QString::number(session);
+#else
+    return qEnvironmentVariable("WAYLAND_DISPLAY") + u'|' + qEnvironmentVariable("DISPLAY");
+#endif
+}
+
+void describe(QCoreApplication &app, QCommandLineParser &options)
+{
+    app.setApplicationName(QStringLiteral("dialhour"));
+    app.setApplicationVersion(QStringLiteral(DIALHOUR_VERSION));
+    options.setApplicationDescription(QCoreApplication::translate(
+        "main", "The time, call advice and places of a North American area code."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(
+        QStringLiteral("number"),
+        QCoreApplication::translate("main", "A telephone number or tel: link to answer."),
+        QStringLiteral("[number]"));
+    // A number such as -212- or one split by spaces is the number, not options.
+    options.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    options.process(app);
+}
+
+// --help and --version answer without a window, and so without a display.
+bool textOnly(int argc, char *argv[])
+{
+    for (int i = 1; i < argc && argv[i][0] == '-'; ++i)
+        for (const char *option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (qstrcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+QString user()
+{
+    const QString name = qEnvironmentVariable("USER");
+    return name.isEmpty() ? qEnvironmentVariable("USERNAME") : name;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -15,17 +70,55 @@ int main(int argc, char *argv[])
     // the window asks for a font, so fontconfig is never entered from two threads at once.
     std::thread fonts([] { FcInit(); });
 #endif
+    if (textOnly(argc, argv)) {
+#ifdef DIALHOUR_FONTCONFIG
+        fonts.join();
+#endif
+        QCoreApplication app(argc, argv);
+        QCommandLineParser options;
+        describe(app, options);
+        return 0;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("dialhour"));
-    QApplication::setApplicationVersion(QStringLiteral(DIALHOUR_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quorvanta"));
     // Lets Wayland and the desktop match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DIALHOUR_APP_ID));
 #ifdef DIALHOUR_FONTCONFIG
+    // Before --help or --version may end the program.
     fonts.join();
 #endif
 
+    QCommandLineParser options;
+    describe(app, options);
+    const QStringList words = options.positionalArguments();
+    const QString number = words.join(u' ');
+
+    const QString socket = oneinstance::SocketName(user(), desktop());
+#ifdef Q_OS_WIN
+    // The open window may come to the front only where this start lets it.
+    AllowSetForegroundWindow(ASFW_ANY);
+#endif
+    if (oneinstance::HandOver(socket, !words.isEmpty(), number))
+        return 0;
+
     Form1 window;
     window.show();
+    if (!words.isEmpty())
+        window.numberGiven(number);
+
+    oneinstance::Server later;
+    QObject::connect(&later, &oneinstance::Server::requested, &window,
+                     [&window](bool hasNumber, const QString &number) {
+                         if (hasNumber)
+                             window.numberGiven(number);
+                         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+                         window.raise();
+                         window.activateWindow();
+                     });
+    // After the first paint, which it must not delay.
+    QTimer::singleShot(0, &later, [&later, &socket] {
+        if (!later.listen(socket))
+            qWarning("dialhour: a later start cannot reach this window: %s", qPrintable(socket));
+    });
     return QApplication::exec();
 }
