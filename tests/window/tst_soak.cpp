@@ -52,6 +52,10 @@ void TestSoak::randomClicks()
         QVERIFY2(lines[0] == CodeLabel + QString::number(code), replay);
         if (code <= 99) {
             QVERIFY2(lines.size() == 1, replay);
+        } else if (!ServiceByCode(code).isEmpty()) {
+            QVERIFY2(lines == QStringList({lines[0], TimeLabel + NoClock,
+                                           ServiceLabel + ServiceByCode(code)}),
+                     replay);
         } else if (ZoneByCode(code).isEmpty()) {
             QVERIFY2(lines == QStringList({lines[0], QString(), Apology}), replay);
         } else {
