@@ -64,27 +64,24 @@ QString user()
 
 int main(int argc, char *argv[])
 {
+    if (textOnly(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser options;
+        describe(app, options);
+        return 0;
+    }
 #ifdef DIALHOUR_FONTCONFIG
     // Reading the font configuration and caches is the longest step before the window can be
     // drawn, and needs nothing of Qt's: it runs on the other core while Qt starts. Joined before
     // the window asks for a font, so fontconfig is never entered from two threads at once.
     std::thread fonts([] { FcInit(); });
 #endif
-    if (textOnly(argc, argv)) {
-#ifdef DIALHOUR_FONTCONFIG
-        fonts.join();
-#endif
-        QCoreApplication app(argc, argv);
-        QCommandLineParser options;
-        describe(app, options);
-        return 0;
-    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quorvanta"));
     // Lets Wayland and the desktop match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DIALHOUR_APP_ID));
 #ifdef DIALHOUR_FONTCONFIG
-    // Before --help or --version may end the program.
+    // Before a wrong option may end the program.
     fonts.join();
 #endif
 

@@ -454,9 +454,10 @@ void TestKeypad::anyTextIsSafe()
 {
     const quint32 seed = testing::randomSeed();
     QRandomGenerator random(seed);
+    constexpr char bytes[] = "\xff\xfe+1\x00 212 555 0100";
     for (const QString &text : {QString(1 << 20, u'2'), QString(1 << 20, u'('),
                                 QString(1 << 20, u'1'), QString(1 << 20, QChar(0xD800)),
-                                QString::fromUtf8(QByteArray("\xff\xfe+1\x00 212 555 0100", 20)),
+                                QString::fromUtf8(QByteArray(bytes, sizeof bytes - 1)),
                                 QString(1 << 20, u' ') + "212-555-0100"})
         QVERIFY(AreaCodeInText(text).value_or(212) == 212);
     for (int n = 0; n < 2000; ++n) {
