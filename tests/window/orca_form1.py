@@ -49,6 +49,16 @@ def wtype(keys):
     return ["wtype", *words]
 
 
+def wait_until_none(command, seconds):
+    """What command prints once it prints nothing, or what it still prints past the limit."""
+    deadline = time.monotonic() + seconds
+    while (found := subprocess.run(command, capture_output=True, text=True).stdout.split()):
+        if time.monotonic() > deadline:
+            return found
+        time.sleep(0.2)
+    return []
+
+
 def minute_turned(name, seconds=90.0):
     """The result box's time line, read over the AT-SPI bus as Orca reads it, once it shows
     3:08 PM; None past the limit."""
@@ -86,6 +96,10 @@ def main():
     host = sys.argv[1]
     home = os.environ["HOME"]
     log = os.path.join(home, "orca.log")
+    # Orca runs once per user: the suite before this one may still be letting its Orca go.
+    others = wait_until_none(["pgrep", "-u", str(os.getuid()), "-x", "orca"], 30)
+    if others:
+        sys.exit(f"FAIL: another Orca still runs after 30 s: {others}")
     orca = subprocess.Popen(["orca", "-u", os.path.join(home, "orca-prefs"),
                              f"--debug-file={log}"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
