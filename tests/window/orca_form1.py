@@ -40,8 +40,10 @@ if WAYLAND:
 
 
 def wtype(keys):
-    """wtype's arguments for the keys, two seconds apart, through one virtual keyboard."""
-    words = ["-s", "3000"]
+    """wtype's arguments for the keys, two seconds apart, through one virtual keyboard. Shift
+    alone first: the compositor hands a new keyboard's keymap to the window with its first
+    event, and the key that comes with it may be lost; a modifier is no key press."""
+    words = ["-M", "shift", "-m", "shift", "-s", "2000"]
     for key in keys:
         shift = key.startswith("shift+")
         words += (["-M", "shift"] if shift else []) + ["-k", key.split("+")[-1]] \
@@ -59,22 +61,32 @@ def wait_until_none(command, seconds):
     return []
 
 
-def minute_turned(name, seconds=90.0):
-    """The result box's time line, read over the AT-SPI bus as Orca reads it, once it shows
-    3:08 PM; None past the limit."""
+def shown(name, what, seconds):
+    """What(app) once it is true of the program's window, read over the AT-SPI bus as Orca
+    reads it; None past the limit."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != name:
-                continue
-            found = pyatspi.findDescendant(
-                app, lambda node: node.getRole() == pyatspi.ROLE_TEXT and node.name == "Result")
-            text = found.queryText() if found else None
-            line = text.getText(0, text.characterCount).split("\n")[1:2] if text else []
-            if line and "3:08 PM." in line[0]:
-                return line[0]
-        time.sleep(0.5)
+            if app is not None and app.name == name and (found := what(app)):
+                return found
+        time.sleep(0.2)
     return None
+
+
+def minute_turned(app):
+    """The result box's time line once it shows 3:08 PM."""
+    found = pyatspi.findDescendant(
+        app, lambda node: node.getRole() == pyatspi.ROLE_TEXT and node.name == "Result")
+    text = found.queryText() if found else None
+    line = text.getText(0, text.characterCount).split("\n")[1:2] if text else []
+    return line[0] if line and "3:08 PM." in line[0] else None
+
+
+def one_focused(app):
+    """The pad's 1 has the keyboard: keys sent now reach the window."""
+    return pyatspi.findDescendant(
+        app, lambda node: node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == "1"
+        and node.getState().contains(pyatspi.STATE_FOCUSED))
 
 
 def utterances_by_key(log):
@@ -114,7 +126,14 @@ def main():
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_QPA_PLATFORM="wayland" if WAYLAND else "xcb")
         app = subprocess.Popen([host] + ([] if WAYLAND else ["--clock-runs"]), env=env)
+        name = os.path.basename(host)
         if WAYLAND:
+            # The compositor gives the window the keyboard as it maps it; a key sent before then
+            # is lost, however long the start takes.
+            if not shown(name, one_focused, 60):
+                sys.exit("FAIL: the pad's 1 did not have the keyboard within 60 s")
+            # Paced as a person listens: Orca says what it was shown before the first key.
+            time.sleep(2)
             subprocess.run(wtype(KEYS), check=True, timeout=60)
             time.sleep(2)
             # Xwayland is there for Orca: the window must not be on it.
@@ -127,12 +146,14 @@ def main():
                                     timeout=30, check=True).stdout.split()[0]
             # No window manager here: give the window the keyboard as one would.
             subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=30)
-            time.sleep(3)
+            if not shown(name, one_focused, 60):
+                sys.exit("FAIL: the pad's 1 did not have the keyboard within 60 s")
+            time.sleep(2)
             # Sent as a person types, one key and its release at a time.
             for key in KEYS:
                 subprocess.run(["xdotool", "key", key], check=True)
                 time.sleep(2)
-            turned = minute_turned(os.path.basename(host))
+            turned = shown(name, minute_turned, 90)
             print(f"the answer's minute turned: {turned!r}")
             if not turned:
                 sys.exit("FAIL: the answer still showed 3:07 PM 90 s after it was keyed")
