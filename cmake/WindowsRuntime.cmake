@@ -17,7 +17,7 @@ else()
 endif()
 
 # Each Qt target, then the folder below the program that Qt looks for it in.
-set(shipped Qt6::Core . Qt6::Gui . Qt6::Widgets . Qt6::Network .
+set(shipped Qt6::Core . Qt6::Gui . Qt6::Widgets .
             Qt6::QWindowsIntegrationPlugin platforms ${windows_style} styles)
 # Only for the tests, which draw offscreen where they can.
 set(test_only Qt6::Test . Qt6::QOffscreenIntegrationPlugin platforms)

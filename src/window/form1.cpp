@@ -278,7 +278,12 @@ bool Form1::event(QEvent *event)
     if (event->type() == QEvent::Paint && !iconRequested) {
         iconRequested = true;
         QMetaObject::invokeMethod(
-            this, [this] { setWindowIcon(appIcon()); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                setWindowIcon(appIcon());
+                emit drawn();
+            },
+            Qt::QueuedConnection);
     }
     return QWidget::event(event);
 }

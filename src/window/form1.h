@@ -26,6 +26,10 @@ public slots:
     // line saying it holds none, shown and announced.
     void numberGiven(const QString &text);
 
+signals:
+    // Once the window has been drawn: what is not needed to draw it waits for this.
+    void drawn();
+
 protected:
     bool event(QEvent *event) override;
 

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
+#include <QStandardPaths>
 
 #ifdef DIALHOUR_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -15,7 +15,7 @@
 
 namespace {
 
-// The desktop this start belongs to, which names the window's socket with the user.
+// The desktop this start belongs to, which names the window's folder with the user.
 QString desktop()
 {
 #ifdef Q_OS_WIN
@@ -54,6 +54,17 @@ bool textOnly(int argc, char *argv[])
     return false;
 }
 
+// A folder of the user's own for the window's lock and requests: the runtime folder, which Qt
+// makes private where the desktop has none; on Windows, which has none, the temporary folder.
+QString userFolder()
+{
+#ifdef Q_OS_WIN
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+}
+
 QString user()
 {
     const QString name = qEnvironmentVariable("USER");
@@ -90,12 +101,12 @@ int main(int argc, char *argv[])
     const QStringList words = options.positionalArguments();
     const QString number = words.join(u' ');
 
-    const QString socket = oneinstance::SocketName(user(), desktop());
+    oneinstance::Window one(oneinstance::Place(userFolder(), user(), desktop()));
 #ifdef Q_OS_WIN
     // The open window may come to the front only where this start lets it.
     AllowSetForegroundWindow(ASFW_ANY);
 #endif
-    if (oneinstance::HandOver(socket, !words.isEmpty(), number))
+    if (!one.take() && one.handOver(!words.isEmpty(), number))
         return 0;
 
     Form1 window;
@@ -103,8 +114,7 @@ int main(int argc, char *argv[])
     if (!words.isEmpty())
         window.numberGiven(number);
 
-    oneinstance::Server later;
-    QObject::connect(&later, &oneinstance::Server::requested, &window,
+    QObject::connect(&one, &oneinstance::Window::requested, &window,
                      [&window](bool hasNumber, const QString &number) {
                          if (hasNumber)
                              window.numberGiven(number);
@@ -112,10 +122,7 @@ int main(int argc, char *argv[])
                          window.raise();
                          window.activateWindow();
                      });
-    // After the first paint, which it must not delay.
-    QTimer::singleShot(0, &later, [&later, &socket] {
-        if (!later.listen(socket))
-            qWarning("dialhour: a later start cannot reach this window: %s", qPrintable(socket));
-    });
+    // After the first paint, which it must not delay; a request made before then is waiting.
+    QObject::connect(&window, &Form1::drawn, &one, &oneinstance::Window::listen);
     return QApplication::exec();
 }

@@ -1,79 +1,117 @@
 #include "window/oneinstance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QPointer>
-#include <QTimer>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QSaveFile>
+#include <QThread>
 
 namespace oneinstance {
 namespace {
 
-// A request holds a telephone number: anything longer is cut, and a peer that says nothing
-// within the limit is dropped.
+// A request holds a telephone number: anything longer is cut.
 constexpr qint64 LongestRequest = 64 * 1024;
-constexpr int Limit = 2000; // milliseconds
-// Starts a request: come to the front, or answer the number that follows. A connection lost
-// before either is no request.
+// How long a later start waits for the window to take its request, and how old a request may
+// be when the window finds it: one left by a start that was killed as it waited is not news.
+constexpr int Limit = 5000; // milliseconds
+constexpr qint64 Stale = 10000; // milliseconds
+// Starts a request: come to the front, or answer the number that follows.
 constexpr char Front = 'F';
 constexpr char Number = 'N';
+const QString Requests = QStringLiteral(".request");
+
+QString requestOf(const QString &place)
+{
+    return place + u'/' + QString::number(QCoreApplication::applicationPid()) + Requests;
+}
 
 } // namespace
 
-QString SocketName(const QString &user, const QString &desktop)
+QString Place(const QString &base, const QString &user, const QString &desktop)
 {
     const QByteArray who = QCryptographicHash::hash((user + u'\n' + desktop).toUtf8(),
                                                     QCryptographicHash::Sha256)
                                .toHex()
                                .left(16);
-    const QString name = QStringLiteral("dialhour-") + QString::fromLatin1(who);
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return runtime.isEmpty() || !QDir(runtime).exists() ? name : runtime + u'/' + name;
+    return base + QStringLiteral("/dialhour-") + QString::fromLatin1(who);
 }
 
-bool HandOver(const QString &name, bool hasNumber, const QString &number)
-{
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(Limit))
-        return false;
-    socket.write(hasNumber ? Number + number.toUtf8().left(LongestRequest) : QByteArray(1, Front));
-    socket.disconnectFromServer();
-    return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(Limit);
-}
-
-Server::Server(QObject *parent)
+Window::Window(const QString &place, QObject *parent)
     : QObject(parent)
-    , server(new QLocalServer(this))
+    , place(place)
+    , lock(place + QStringLiteral("/window.lock"))
 {
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = server->nextPendingConnection()) {
-            QPointer<QLocalSocket> peer(socket);
-            const auto done = [this, peer] {
-                if (!peer)
-                    return;
-                const QByteArray said = peer->readAll().left(LongestRequest + 1);
-                peer->deleteLater();
-                if (said.startsWith(Front) || said.startsWith(Number))
-                    emit requested(said.startsWith(Number), QString::fromUtf8(said.sliced(1)));
-            };
-            socket->setReadBufferSize(LongestRequest + 1);
-            connect(socket, &QLocalSocket::disconnected, this, done);
-            QTimer::singleShot(Limit, socket, [socket] { socket->abort(); });
-        }
-    });
+    // A window may stay open for days: only a holder that has ended leaves a stale lock.
+    lock.setStaleLockTime(0);
 }
 
-bool Server::listen(const QString &name)
+bool Window::take()
 {
-    if (server->listen(name))
+    if (!QDir().mkpath(place)) {
+        qWarning("dialhour: no folder for this window: %s", qPrintable(place));
         return true;
-    // Nothing answered on the name, or this program would not be here: what is left of it is a
-    // socket of a program that was killed.
-    QLocalServer::removeServer(name);
-    return server->listen(name);
+    }
+    return lock.tryLock(0)
+        // A lock neither held nor takeable is no window to hand to.
+        || lock.error() != QLockFile::LockFailedError;
+}
+
+bool Window::handOver(bool hasNumber, const QString &number)
+{
+    const QString request = requestOf(place);
+    QSaveFile file(request);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(hasNumber ? Number + number.toUtf8().left(LongestRequest)
+                                : QByteArray(1, Front))
+            < 0
+        || !file.commit())
+        return false;
+    // Taken once it is gone: the window renames it away before reading it.
+    for (QDeadlineTimer deadline(Limit); !deadline.hasExpired(); QThread::msleep(10)) {
+        if (!QFile::exists(request))
+            return true;
+        if (lock.tryLock(0))
+            break;
+    }
+    // Withdrawn unless the window took it in the meantime.
+    return !QFile::remove(request);
+}
+
+void Window::listen()
+{
+    if (!lock.isLocked())
+        return;
+    watcher = new QFileSystemWatcher({place}, this);
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this, &Window::takeRequests);
+    takeRequests();
+}
+
+void Window::takeRequests()
+{
+    // Matched by hand: a name filter would start Qt's regular expressions, and their library's
+    // memory, for one suffix.
+    const QFileInfoList found = QDir(place).entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
+    for (const QFileInfo &info : found) {
+        if (!info.fileName().endsWith(Requests))
+            continue;
+        // Renamed first, so that a start withdrawing it and this window never both have it.
+        const QString taken = info.filePath() + QStringLiteral(".taken");
+        if (!QFile::rename(info.filePath(), taken))
+            continue;
+        QFile file(taken);
+        const QByteArray said = file.open(QIODevice::ReadOnly) ? file.read(LongestRequest + 1)
+                                                               : QByteArray();
+        file.close();
+        file.remove();
+        if (info.lastModified().msecsTo(QDateTime::currentDateTime()) > Stale)
+            continue;
+        if (said.startsWith(Front) || said.startsWith(Number))
+            emit requested(said.startsWith(Number), QString::fromUtf8(said.sliced(1)));
+    }
 }
 
 } // namespace oneinstance
