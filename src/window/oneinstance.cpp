@@ -85,8 +85,8 @@ void Window::listen()
 {
     if (!lock.isLocked())
         return;
-    watcher = new QFileSystemWatcher({place}, this);
-    connect(watcher, &QFileSystemWatcher::directoryChanged, this, &Window::takeRequests);
+    connect(new QFileSystemWatcher({place}, this), &QFileSystemWatcher::directoryChanged, this,
+            &Window::takeRequests);
     takeRequests();
 }
 

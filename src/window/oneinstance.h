@@ -4,8 +4,6 @@
 #include <QObject>
 #include <QString>
 
-class QFileSystemWatcher;
-
 // One window a user and desktop: a later start hands its request to the window already open
 // there, through a folder whose name is made from both, so that two users, or two displays side
 // by side, never share a window. A lock file in it says which process is the window; requests
@@ -41,7 +39,6 @@ private:
 
     QString place;
     QLockFile lock;
-    QFileSystemWatcher *watcher = nullptr;
 };
 
 } // namespace oneinstance
