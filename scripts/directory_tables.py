@@ -46,6 +46,14 @@ class OtherClock:
 
 
 @dataclass
+class Exchange:
+    code: int
+    exchange: int
+    clock_zone: str
+    place: str
+
+
+@dataclass
 class Directory:
     rows: dict = field(default_factory=dict)  # code -> Row
     overlays: dict = field(default_factory=dict)  # code -> parent
@@ -54,10 +62,12 @@ class Directory:
     same_areas: dict = field(default_factory=dict)  # code -> area
     services: dict = field(default_factory=dict)  # code -> kind
     service_notes: dict = field(default_factory=dict)  # code -> note
+    exchanges: list = field(default_factory=list)  # Exchange, by code and exchange
 
     def zone_ids(self):
         """Every IANA id the directory names."""
-        return sorted({r.clock_zone for r in self.rows.values()} | {o.clock_zone for o in self.others})
+        return sorted({r.clock_zone for r in self.rows.values()} | {o.clock_zone for o in self.others}
+                      | {e.clock_zone for e in self.exchanges})
 
     def root(self, code):
         """The code whose row a code answers with."""
@@ -168,6 +178,19 @@ def read(folder):
         kind = text(cells["kind"], where, "kind")
         fault_if(not kind or max(map(ord, kind)) > 255, where, "kind is empty or not Latin-1")
         d.services[code], d.service_notes[code] = kind, cells["note"]
+
+    for where, cells, code in read_table(folder / "exchanges.tsv", ("code", "exchange", "clock_zone",
+                                         "place"), "code", repeats=True):
+        fault_if(code not in d.rows and code not in d.overlays, where, f"exchange of {code}, which is not listed")
+        fault_if(not re.fullmatch(r"[2-9]\d\d", cells["exchange"]), where,
+                 f"exchange {cells['exchange']!r} is not three digits from 200")
+        exchange = int(cells["exchange"])
+        previous = d.exchanges[-1] if d.exchanges else None
+        fault_if(previous and previous.code == code and previous.exchange >= exchange, where,
+                 f"exchange {code}-{exchange} repeated or out of order")
+        place = text(cells["place"], where, "place")
+        fault_if(not place or len(place.encode()) > 255, where, "place is empty or longer than 255 bytes")
+        d.exchanges.append(Exchange(code, exchange, zone_id(cells["clock_zone"], where), place))
     return d
 
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -38,11 +39,22 @@ struct SameArea {
     int area;
 };
 
+// The places of exchanges, sharing one text.
+struct PlaceSpan {
+    std::uint32_t offset;
+    std::uint8_t length;
+    std::uint8_t zone;
+};
+
 using enum Origin;
 
 // The product's content, shown exactly as stored: generated from the tables in this folder by
 // scripts/generate-directory, which refuses a bad row with its file and line (docs/directory.md).
 #include "directory_data.inc"
+
+static_assert(std::size(ExchangePlaces) <= 65536, "an exchange's place is held in 16 bits");
+static_assert(std::size(ExchangeNumbers) == std::size(ExchangePlaceOf));
+static_assert(std::ranges::is_sorted(ExchangeNumbers), "exchanges are looked up by halving");
 
 constexpr int NoRow = -1;
 
@@ -136,6 +148,21 @@ QString LocationByCode(int code)
     const Row *row = rowFor(code);
     return row ? QString::fromUtf8(row->location.data(), qsizetype(row->location.size()))
                : QString();
+}
+
+std::optional<ExchangePlace> ExchangeByNumber(int code, int exchange)
+{
+    if (code < FirstCode || code > LastCode || exchange < 0 || exchange > 999)
+        return std::nullopt;
+    const std::int32_t number = code * 1000 + exchange;
+    const auto found = std::lower_bound(std::begin(ExchangeNumbers), std::end(ExchangeNumbers), number);
+    if (found == std::end(ExchangeNumbers) || *found != number)
+        return std::nullopt;
+    const PlaceSpan &place = ExchangePlaces[ExchangePlaceOf[found - std::begin(ExchangeNumbers)]];
+    const std::string_view zone = ExchangeZones[place.zone];
+    return ExchangePlace{
+        QByteArrayView(zone.data(), qsizetype(zone.size())),
+        QString::fromUtf8(ExchangePlaceText + place.offset, place.length)};
 }
 
 QLatin1StringView ServiceByCode(int code)

@@ -45,6 +45,18 @@ std::span<const OtherClock> OtherClocksByCode(int code);
 // their own spelling (Utqiaġvik), so this is not Latin-1 like the other texts.
 QString LocationByCode(int code);
 
+// Where the numbers of one exchange (the three digits after the area code) are.
+struct ExchangePlace {
+    // The IANA id of the zone at the place.
+    QByteArrayView clockZone;
+    // As the window shows it, such as "Tallahassee, FL".
+    QString place;
+};
+
+// Unset for an exchange whose place, or whose place's clock, is not known for sure, and for any
+// exchange outside 0..999.
+std::optional<ExchangePlace> ExchangeByNumber(int code, int exchange);
+
 // What kind of code an unlisted code that NANPA has in service for no one place is, such as
 // "Toll-free"; empty for every other code.
 QLatin1StringView ServiceByCode(int code);

@@ -28,6 +28,7 @@ void KeypadEntry::DigitPressed(int digit)
     if (StartNewCode) {
         AreaCode = 0;
         StartNewCode = false;
+        Exchange = 0;
     }
     OnClock = false;
     // Every code above 99 is answered and then discarded, so the next value stays within
@@ -48,6 +49,7 @@ void KeypadEntry::ClearPressed()
 {
     ResultText.clear();
     StartNewCode = true;
+    Exchange = 0;
     OnClock = false;
     ShowsCode = false;
 }
@@ -69,13 +71,18 @@ void KeypadEntry::BackspacePressed()
 void KeypadEntry::NumberGiven(QStringView text)
 {
     ClearPressed();
-    const std::optional<int> code = AreaCodeInText(text);
-    if (!code) {
+    const std::optional<PlanNumber> number = NumberInText(text);
+    if (!number) {
         ResultText = NoNumber;
         return;
     }
-    for (QChar digit : QString::number(*code))
-        DigitPressed(digit.digitValue());
+    const QString digits = QString::number(number->areaCode);
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        // Before the last digit, which answers, and after the first, which starts a new code.
+        if (i == digits.size() - 1)
+            Exchange = number->exchange;
+        DigitPressed(digits[i].digitValue());
+    }
 }
 
 bool KeypadEntry::ClockTicked()
@@ -90,6 +97,8 @@ bool KeypadEntry::ClockTicked()
 
 void KeypadEntry::answer()
 {
+    if (Exchange && answerExchange())
+        return;
     const QLatin1StringView zone = ZoneByCode(AreaCode);
     if (zone.isEmpty()) {
         const QLatin1StringView service = ServiceByCode(AreaCode);
@@ -110,6 +119,21 @@ void KeypadEntry::answer()
         appendOtherClockLines(WallMinute(own, now.now), now.now);
     ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
     ResultText += LineBreak + LocationLabel + LocationByCode(AreaCode);
+}
+
+bool KeypadEntry::answerExchange()
+{
+    const std::optional<ExchangePlace> exchange = ExchangeByNumber(AreaCode, Exchange);
+    if (!exchange)
+        return false;
+    const ClockRules own = rules.forId(exchange->clockZone);
+    if (!own.isValid())
+        return false;
+    OnClock = true;
+    ResultText += LineBreak + TimeLabel + ZoneTimeText(own, clock().now);
+    ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
+    ResultText += LineBreak + LocationLabel + exchange->place;
+    return true;
 }
 
 void KeypadEntry::appendOtherClockLines(int ownMinute, const QDateTime &now)

@@ -24,12 +24,19 @@ inline constexpr QLatin1StringView LineBreak("\r\n");
 // What text given to the window as a number gets where it holds none of the plan's.
 inline constexpr QLatin1StringView NoNumber("No North American telephone number there");
 
-// The area code of the first North American number in `text`, as people copy them:
-// "+1 (212) 555-0100", "1.212.555.0100", "tel:+1-212-555-0100;ext=204", "1-800-FLOWERS", or
-// three digits alone. Unset where there is none, or where the first number has another country
-// code: no code is guessed from part of a foreign number. Any text, of any length, is read
-// once through.
-std::optional<int> AreaCodeInText(QStringView text);
+// A number of the plan as given: its area code, and its exchange (the three digits after it), 0
+// where none was given or it cannot exist.
+struct PlanNumber {
+    int areaCode = 0;
+    int exchange = 0;
+};
+
+// The first North American number in `text`, as people copy them: "+1 (212) 555-0100",
+// "1.212.555.0100", "00 1 212 555 0100", "tel:+1-212-555-0100;ext=204", "1-800-FLOWERS", full-width
+// forms, or three digits alone. Unset where there is none, or where the first number has another
+// country code: no code is guessed from part of a foreign number. Any text, of any length, is
+// read once through.
+std::optional<PlanNumber> NumberInText(QStringView text);
 
 // Turns digit presses into an area code and answers it once it has three significant digits.
 class KeypadEntry {
@@ -48,7 +55,8 @@ public:
     // does. Nothing else is shown when no code is.
     void BackspacePressed();
     // A number from outside the pad: its area code is keyed afresh, whatever was half keyed,
-    // or the box says there is no number.
+    // or the box says there is no number. Where the table knows its exchange, the answer is the
+    // exchange's: its place and its clock alone.
     void NumberGiven(QStringView text);
     // Writes the answer on screen again from the clock, as its time moves on. Whether the text
     // changed; nothing changes unless answeredOnClock().
@@ -64,6 +72,8 @@ public:
 
 private:
     void answer();
+    // The answer for Exchange; false, and nothing written, where its place has no sure clock.
+    bool answerExchange();
     // A line for each other clock of the code that reads differently from the code's own, whose
     // wall clock shows `ownMinute`.
     void appendOtherClockLines(int ownMinute, const QDateTime &now);
@@ -71,6 +81,8 @@ private:
     Clock clock;
     ZoneRules rules;
     qint16 AreaCode = 0;
+    // The exchange of a number given whole, answered with AreaCode; 0 for none.
+    int Exchange = 0;
     bool StartNewCode = false;
     bool OnClock = false;
     // Whether the text shows AreaCode, keyed or answered.
