@@ -70,6 +70,8 @@ private slots:
     void overlaysAnswerAsTheirParent_data();
     void overlaysAnswerAsTheirParent();
     void randomPresses();
+    void wholeNumbers_data();
+    void wholeNumbers();
     void areaCodeInText_data();
     void areaCodeInText();
     void anyTextIsSafe();
@@ -275,6 +277,12 @@ void TestKeypad::followsTheClock_data()
         << "850" << utc("2026-11-01T06:59:59Z") << QStringList{time + "1:59 AM. DO NOT CALL."}
         << QStringList{time + "1:00 AM. DO NOT CALL.",
                        also + "2:00 AM. DO NOT CALL. (Tallahassee & Quincy)"};
+    QTest::newRow("a number's own clock turns at 8:00")
+        << "850-224-0100" << utc("2026-01-15T12:59:59Z") << QStringList{time + "7:59 AM. DO NOT CALL."}
+        << QStringList{time + "8:00 AM."};
+    QTest::newRow("a number's own clock turns at 18:00")
+        << "850-444-0100" << utc("2026-01-15T23:59:59Z") << QStringList{time + "5:59 PM."}
+        << QStringList{time + "6:00 PM. DO NOT CALL."};
     // Answers of three lines, which name no clock.
     QTest::newRow("no such code") << "555" << utc("2026-01-15T22:59:59Z") << QStringList{}
                                   << QStringList{};
@@ -295,8 +303,11 @@ void TestKeypad::followsTheClock()
     QFETCH(QStringList, shownAfter);
     QDateTime now = before;
     KeypadEntry keypad([&now] { return ClockReading{now, QTimeZone::utc()}; });
-    for (QChar key : keys)
-        press(keypad, key);
+    if (keys.contains(u'-'))
+        keypad.NumberGiven(keys);
+    else
+        for (QChar key : keys)
+            press(keypad, key);
     // The lines after the code line, but for the last two, where an answer has them.
     const auto clockLines = [&keypad] {
         const QStringList lines = keypad.resultText().split("\r\n");
@@ -392,6 +403,97 @@ void TestKeypad::overlaysAnswerAsTheirParent()
     }
 }
 
+void TestKeypad::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("rules");
+    QTest::addColumn<QString>("text");
+    const auto utc = [](const char *iso) {
+        return QDateTime::fromString(QLatin1StringView(iso), Qt::ISODate).toUTC();
+    };
+    const QDateTime july = utc("2026-07-15T14:06Z"), december = utc("2026-12-15T14:06Z");
+    const int carried = ZoneRules::Carried;
+    // Each side of the clock lines the table holds, at an hour that puts them on either side of
+    // 8:00 where it can.
+    const struct {
+        const char *number;
+        QDateTime now;
+        const char *code, *time, *state, *location;
+    } rows[] = {
+        {"850-224-0100", july, "850", "10:06 AM.", "Florida", "Tallahassee, FL"},
+        {"850-444-0100", july, "850", "9:06 AM.", "Florida", "Pensacola, FL"},
+        {"208-664-0100", july, "208", "7:06 AM. DO NOT CALL.", "Idaho", "Coeur d'Alene, ID"},
+        {"208-345-0100", july, "208", "8:06 AM.", "Idaho", "Boise, ID"},
+        {"541-889-0100", july, "541", "8:06 AM.", "Oregon", "Ontario, OR"},
+        {"541-382-0100", july, "541", "7:06 AM. DO NOT CALL.", "Oregon", "Bend, OR"},
+        {"605-342-0100", july, "605", "8:06 AM.", "South Dakota", "Rapid City, SD"},
+        {"605-336-0100", july, "605", "9:06 AM.", "South Dakota", "Sioux Falls, SD"},
+        {"701-225-0100", july, "701", "8:06 AM.", "North Dakota", "Dickinson, ND"},
+        {"701-223-0100", july, "701", "9:06 AM.", "North Dakota", "Bismarck, ND"},
+        {"334-298-0100", july, "334", "10:06 AM.", "Alabama", "Phenix City, AL"},
+        {"334-262-0100", july, "334", "9:06 AM.", "Alabama", "Montgomery, AL"},
+        {"270-234-0100", july, "270", "10:06 AM.", "Kentucky", "Elizabethtown, KY"},
+        {"270-230-0100", july, "270", "9:06 AM.", "Kentucky", "Leitchfield, KY"},
+        {"906-774-0100", july, "906", "9:06 AM.", "Michigan", "Iron Mountain, MI"},
+        {"906-228-0100", july, "906", "10:06 AM.", "Michigan", "Marquette, MI"},
+        {"928-871-0100", july, "928", "8:06 AM.", "Arizona", "Window Rock, AZ"},
+        {"928-774-0100", july, "928", "7:06 AM. DO NOT CALL.", "Arizona", "Flagstaff, AZ"},
+        {"812-422-0100", december, "812", "8:06 AM.", "Indiana", "Evansville, IN"},
+        {"812-282-0100", december, "812", "9:06 AM.", "Indiana", "Jeffersonville, IN"},
+        {"250-426-0100", december, "250", "8:06 AM.", "Canada", "Cranbrook, BC"},
+        {"250-762-0100", december, "250", "7:06 AM. DO NOT CALL.", "Canada", "Kelowna, BC"},
+        {"306-825-0100", december, "306", "8:06 AM.", "Canada", "Lloydminster, SK"},
+        {"807-468-0100", july, "807", "9:06 AM.", "Canada", "Kenora, ON"},
+        {"807-344-0100", july, "807", "10:06 AM.", "Canada", "Thunder Bay, ON"},
+        {"709-944-0100", july, "709", "11:06 AM.", "Canada", "Labrador City, NL"},
+        {"709-722-0100", july, "709", "11:36 AM.", "Canada", "St. John's, NL"},
+        {"867-667-0100", july, "867", "7:06 AM. DO NOT CALL.", "Canada", "Whitehorse, YT"},
+        {"867-873-0100", july, "867", "8:06 AM.", "Canada", "Yellowknife, NT"},
+        // Codes of one clock: the exchange's place.
+        {"718-230-0100", july, "718", "10:06 AM.", "New York", "Brooklyn, NY"},
+        {"907-789-0100", july, "907", "6:06 AM. DO NOT CALL.", "Alaska", "Juneau, AK"},
+        {"416-364-0100", july, "416", "10:06 AM.", "Canada", "Toronto, ON"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.number) << row.number << row.now << carried
+                                  << answer(row.code, row.time, row.state, row.location);
+    // Where the exchange is not known or cannot exist, or its clock has no rules, the code's
+    // own answer.
+    QTest::newRow("exchange not in the table")
+        << "212-555-0100" << july << carried << answer("212", "10:06 AM.", "New York", "New York");
+    QTest::newRow("impossible exchange")
+        << "(850) 123-4567" << july << carried
+        << answer("850", "9:06 AM.", "Florida", "Panama City, Pensacola & Tallahassee")
+               .replace("\r\nState", "\r\nAlso:               10:06 AM. (Tallahassee & Quincy)\r\nState");
+    QTest::newRow("no zone rules")
+        << "850-224-0100" << july << int(ZoneRules::NoDatabase)
+        << answer("850", "10:06 AM.", "Florida", "Panama City, Pensacola & Tallahassee");
+}
+
+// Answered alike on machines anywhere, and again from the clock a minute later.
+void TestKeypad::wholeNumbers()
+{
+    QFETCH(QString, number);
+    QFETCH(QDateTime, now);
+    QFETCH(int, rules);
+    QFETCH(QString, text);
+    const QList<QByteArray> machines = rules == ZoneRules::NoDatabase
+                                           ? QList<QByteArray>{"America/Chicago"}
+                                           : QList<QByteArray>{"UTC", "America/Chicago", "Asia/Tokyo"};
+    for (const QByteArray &machine : machines) {
+        QDateTime at = now;
+        KeypadEntry keypad([&] { return ClockReading{at, testing::machineZone(machine)}; },
+                           ZoneRules::Source(rules));
+        keypad.DigitPressed(9);
+        keypad.NumberGiven(number);
+        QCOMPARE(keypad.resultText(), text);
+        at = now.addSecs(60);
+        keypad.ClockTicked();
+        QCOMPARE(keypad.resultText(), QString(text).replace(":06 ", ":07 ").replace(":36 ", ":37 "));
+    }
+}
+
 void TestKeypad::areaCodeInText_data()
 {
     QTest::addColumn<QString>("text");
@@ -418,10 +520,34 @@ void TestKeypad::areaCodeInText_data()
     QTest::newRow("three digits, bracketed") << "(204)" << 204;
     QTest::newRow("three digits, no such code") << "555" << 555;
     QTest::newRow("Unicode digits") << QString::fromUtf8("\u0662\u0661\u0662") << 212;
+    QTest::newRow("impossible exchange") << "(212) 123-4567" << 212;
+    QTest::newRow("exit code, then 1") << "00 1 212 555 0100" << 212;
+    QTest::newRow("011, then 1") << "011 1 604 555 0100" << 604;
+    QTest::newRow("0011, then 1") << "0011 1 416 555 0100" << 416;
+    QTest::newRow("full-width") << QString::fromUtf8("（２１２）５５５－０１００") << 212;
+    QTest::newRow("beside Chinese") << QString::fromUtf8("电话2125550100转") << 212;
+    QTest::newRow("beside Japanese")
+        << QString::fromUtf8("お電話は212-555-0100まで") << 212;
+    QTest::newRow("soft hyphens") << QString::fromUtf8("212\u00AD555\u00AD0100") << 212;
+    QTest::newRow("middle dots") << QString::fromUtf8("212\u00B7555\u00B70100") << 212;
+    QTest::newRow("letters, other grouping") << "1-800-MY-APPLE" << 800;
+    QTest::newRow("letters, as a brand writes them") << "1-800-Flowers" << 800;
+    QTest::newRow("letters, more than seven") << "1-800-MATTRESS" << 800;
+    QTest::newRow("tel link, country context") << "tel:555-0100;phone-context=+1-403" << 403;
+    // Words after a number or in an address are not its letters.
+    QTest::newRow("street address first")
+        << "Acme Inc. | 350 Broadway, New York | (212) 555-0100" << 212;
+    QTest::newRow("street address") << "Visit us at 415 Mission Street" << 0;
+    QTest::newRow("street address, capitals") << "VISIT US AT 415 MISSION STREET" << 0;
+    QTest::newRow("words after a number") << "Order 12345 of today" << 0;
     // Foreign numbers and text without a number: nothing is guessed.
     QTest::newRow("+44") << "+44 20 7946 0000" << 0;
     QTest::newRow("011") << "011 44 20 7946 0000" << 0;
     QTest::newRow("00") << "0044 20 7946 0000" << 0;
+    QTest::newRow("00, a Maine-like number") << "0044 207 946 0958" << 0;
+    QTest::newRow("+44, full-width") << QString::fromUtf8("\uFF0B44 207 946 0958") << 0;
+    QTest::newRow("tel link, foreign context") << "tel:2125550100;phone-context=+44" << 0;
+    QTest::newRow("tel link, domain context") << "tel:2125550100;phone-context=example.com" << 0;
     QTest::newRow("+44 before ours") << "+44 20 7946 0000 or 212-555-0100" << 0;
     QTest::newRow("tel link abroad") << "tel:%2B44-20-7946-0000" << 0;
     QTest::newRow("too long") << "21255501001" << 0;
