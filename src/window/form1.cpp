@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -96,6 +97,25 @@ QFont noticeFont(const QFont &base, QSizeF room)
     return font;
 }
 
+// The height of `text` laid out as the result box lays it out: each line wrapped at `width`.
+qreal laidOutHeight(const QString &text, const QFont &font, qreal width)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    qreal height = 0;
+    for (const QString &line : text.split(dialhour::LineBreak)) {
+        QTextLayout layout(line, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+            row.setLineWidth(width);
+            height += row.height();
+        }
+        layout.endLayout();
+    }
+    return height;
+}
+
 QIcon appIcon()
 {
     QIcon icon;
@@ -168,7 +188,8 @@ Form1::Form1(dialhour::KeypadEntry::Clock clock, dialhour::ZoneRules::Source rul
     setAccessibleDescription(Label2->text());
 
     Text1 = textBox(this, "Text1", tr("Result"));
-    Text1->setFont(verdana(QFont::Normal));
+    resultFont = verdana(QFont::Normal);
+    Text1->setFont(resultFont);
     // Its time is rewritten every minute, which would otherwise pile up edits to undo.
     Text1->setUndoRedoEnabled(false);
     Text1->setGeometry(16, 32, 257, 73);
@@ -345,8 +366,27 @@ void Form1::minuteTurned()
 
 void Form1::showResult()
 {
+    fitResult();
     Text1->setPlainText(keypad.resultText());
     followClock();
+}
+
+// The box cannot grow, so an answer too long for it at the usual size, as a code's several
+// clocks' may be, takes the largest smaller size at which every line is in view. Below 7
+// pixels text is unreadable, and the box would rather scroll.
+void Form1::fitResult()
+{
+    const QString &text = keypad.resultText();
+    const qreal margin = 2 * Text1->document()->documentMargin();
+    const qreal width = Text1->viewport()->width() - margin - Text1->cursorWidth();
+    const qreal room = Text1->viewport()->height() - margin;
+    QFont font = resultFont;
+    constexpr int smallest = 7;
+    for (int pixels = QFontInfo(resultFont).pixelSize();
+         pixels > smallest && laidOutHeight(text, font, width) > room;)
+        font.setPixelSize(--pixels);
+    if (font != Text1->font())
+        Text1->setFont(font);
 }
 
 void Form1::followClock()
@@ -376,4 +416,5 @@ void Form1::showTimeChange()
     edit.setPosition(int(head));
     edit.setPosition(int(shown.size() - tail), QTextCursor::KeepAnchor);
     edit.insertText(wanted.sliced(head, wanted.size() - head - tail));
+    fitResult();
 }

@@ -2,6 +2,7 @@
 
 #include "keypad/keypad.h"
 
+#include <QFont>
 #include <QWidget>
 
 class Announcement;
@@ -46,6 +47,7 @@ private:
     void announceAnswer();
     void followClock();
     void showTimeChange();
+    void fitResult();
 
     dialhour::KeypadEntry::Clock clock;
     dialhour::KeypadEntry keypad;
@@ -53,6 +55,8 @@ private:
     bool iconRequested = false;
     bool promptAnnounced = false;
     Announcement *announcement;
+    // The result box's usual font, which a long answer may shrink.
+    QFont resultFont;
 
     QLabel *Label1;
     QLabel *Label2;

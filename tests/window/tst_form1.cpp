@@ -90,6 +90,8 @@ private slots:
     void resultCanBeCopied();
     void notice();
     void noticeFitsWhole();
+    void answerInView_data();
+    void answerInView();
     void readableUnderAnyPalette_data();
     void readableUnderAnyPalette();
     void everyControlIsNamedForScreenReaders();
@@ -493,6 +495,45 @@ void TestForm1::noticeFitsWhole()
     // Never smaller than the platform's font needs it to be, nor unreadably small.
     const int pixels = QFontInfo(text2->font()).pixelSize();
     QVERIFY(pixels >= 7 && pixels <= QFontInfo(QApplication::font(text2)).pixelSize());
+}
+
+void TestForm1::answerInView_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("lastLine");
+    // Codes with the most lines: other clocks that read differently in January.
+    QTest::newRow("850") << "850" << "Location:         Panama City, Pensacola & Tallahassee";
+    QTest::newRow("250") << "250" << "Location:         British Columbia";
+    QTest::newRow("867") << "867" << "Location:         Yukon, Northwest Territories & Nunavut";
+    QTest::newRow("418") << "418" << "Location:         Quebec   ";
+    QTest::newRow("709") << "709" << "Location:         Newfoundland and Labrador";
+    QTest::newRow("long places") << "808"
+                                 << "Location:         Hanamaulu, Hilo, Honolulu, Kailua, Kamuela, "
+                                    "Kaunakakai, Lahaina & Wailuku";
+    QTest::newRow("whole number") << "+1 850-224-0100" << "Location:         Tallahassee, FL";
+    QTest::newRow("short answer") << "212" << "Location:         New York";
+}
+
+// Every line of an answer in view: nothing to scroll to, at any scale, and still readable.
+void TestForm1::answerInView()
+{
+    QFETCH(QString, given);
+    QFETCH(QString, lastLine);
+    auto *text1 = control<QPlainTextEdit>("Text1");
+    if (given.size() == 3)
+        for (QChar key : given)
+            click(key);
+    else
+        form->numberGiven(given);
+    QCOMPARE(result().last(), lastLine);
+    QTRY_VERIFY(text1->document()->lastBlock().layout()->lineCount() > 0);
+    QCOMPARE(text1->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(text1->verticalScrollBar()->value(), 0);
+    const int pixels = QFontInfo(text1->font()).pixelSize();
+    QVERIFY(pixels >= 7);
+    // An answer that fits keeps the box's own size.
+    if (given == "212")
+        QCOMPARE(text1->font().pointSizeF(), 8.25);
 }
 
 void TestForm1::readableUnderAnyPalette_data()
