@@ -32,6 +32,46 @@ void AnswerSplit(benchmark::State &state)
 }
 BENCHMARK(AnswerSplit);
 
+// A whole number pasted or given: read from the text, then answered for its exchange.
+void number(benchmark::State &state, const QString &text)
+{
+    KeypadEntry keypad;
+    for (auto _ : state) {
+        keypad.NumberGiven(text);
+        benchmark::DoNotOptimize(keypad.resultText().size());
+    }
+}
+
+void NumberListed(benchmark::State &state)
+{
+    number(state, QStringLiteral("(718) 230-0100"));
+}
+BENCHMARK(NumberListed);
+
+// An exchange of a split code: its own clock, and no other clock read.
+void NumberSplit(benchmark::State &state)
+{
+    number(state, QStringLiteral("+1 850-224-0100"));
+}
+BENCHMARK(NumberSplit);
+
+// An exchange the table does not hold: the code's answer, with its other clocks.
+void NumberUnknownExchange(benchmark::State &state)
+{
+    number(state, QStringLiteral("+1 867-555-0100"));
+}
+BENCHMARK(NumberUnknownExchange);
+
+void ExchangeLookup(benchmark::State &state)
+{
+    int exchange = 200;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ExchangeByNumber(850, exchange));
+        exchange = exchange == 999 ? 200 : exchange + 1;
+    }
+}
+BENCHMARK(ExchangeLookup);
+
 void AnswerUnlisted(benchmark::State &state)
 {
     answer(state, {5, 5, 5});
@@ -63,8 +103,8 @@ void EstimateWithoutRules(benchmark::State &state)
 {
     const ZoneRules none(ZoneRules::NoDatabase);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ZoneTimeText(ZoneByCode(212), ClockZoneByCode(212),
-                                              ReadSystemClock(), none));
+        benchmark::DoNotOptimize(
+            ZoneTimeText(ZoneByCode(212), ClockZoneByCode(212), ReadSystemClock(), none));
 }
 BENCHMARK(EstimateWithoutRules);
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace dialhour {
@@ -14,8 +15,8 @@ namespace {
 bool isSeparator(QChar c)
 {
     return c.isSpace() || c == u'.' || c == u'-' || c == u'(' || c == u')' || c == u'/' ||
-           c == u'\u2212' || c == u'\u00AD' || c == u'\u00B7' || c == u'\u2027' ||
-           c == u'\u30FB' || c.category() == QChar::Punctuation_Dash;
+           c == u'\u2212' || c == u'\u00AD' || c == u'\u00B7' || c == u'\u2027' || c == u'\u30FB' ||
+           c.category() == QChar::Punctuation_Dash;
 }
 
 // Chinese, Japanese, Thai and the like run a number into the words around it.
@@ -41,7 +42,8 @@ bool writesNoSpaces(QChar c)
 // A letter standing for the keypad's digit: ABC is 2, … WXYZ 9.
 int keypadLetter(QChar c)
 {
-    const char16_t letter = c.unicode() >= u'a' && c.unicode() <= u'z' ? c.unicode() - 32 : c.unicode();
+    const char16_t letter =
+        c.unicode() >= u'a' && c.unicode() <= u'z' ? c.unicode() - 32 : c.unicode();
     if (letter < u'A' || letter > u'Z')
         return -1;
     constexpr char digits[] = "22233344455566677778889999";
@@ -151,8 +153,7 @@ Candidate readNumber(QStringView text, qsizetype at)
     // written as one, whole, and in a number's groups where it has no letters.
     if (i < size && text[i].isDigit())
         return {Found::Nothing, {}, i};
-    if (letters &&
-        (!setApart || spacedWithin || (i < size && isLatinLetter(text[i]) && !prefixed)))
+    if (letters && (!setApart || spacedWithin || (i < size && isLatinLetter(text[i]) && !prefixed)))
         return {Found::Nothing, {}, i};
     if (otherGrouping && !letters)
         return {Found::Nothing, {}, i};
@@ -186,9 +187,12 @@ QString telNumber(QStringView link)
 std::optional<PlanNumber> NumberInText(QStringView given)
 {
     // Full-width digits, plus signs and brackets, as East Asian input methods type them, read
-    // as their ASCII forms.
-    const QString normal = given.toString().normalized(QString::NormalizationForm_KC);
-    QStringView text = QStringView(normal).trimmed();
+    // as their ASCII forms. Text that is ASCII already is its own normal form.
+    const bool ascii =
+        std::all_of(given.begin(), given.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const QString normal =
+        ascii ? QString() : given.toString().normalized(QString::NormalizationForm_KC);
+    QStringView text = (ascii ? given : QStringView(normal)).trimmed();
     QString link;
     if (text.startsWith(u"tel:", Qt::CaseInsensitive)) {
         link = telNumber(text.sliced(4));
