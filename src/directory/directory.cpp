@@ -155,23 +155,23 @@ std::optional<ExchangePlace> ExchangeByNumber(int code, int exchange)
     if (code < FirstCode || code > LastCode || exchange < 0 || exchange > 999)
         return std::nullopt;
     const std::int32_t number = code * 1000 + exchange;
-    const auto found =
-        std::lower_bound(std::begin(ExchangeNumbers), std::end(ExchangeNumbers), number);
+    const auto found = std::lower_bound(std::begin(ExchangeNumbers), std::end(ExchangeNumbers), number);
     if (found == std::end(ExchangeNumbers) || *found != number)
         return std::nullopt;
     const PlaceSpan &place = ExchangePlaces[ExchangePlaceOf[found - std::begin(ExchangeNumbers)]];
     const std::string_view zone = ExchangeZones[place.zone];
-    return ExchangePlace{QByteArrayView(zone.data(), qsizetype(zone.size())),
-                         QString::fromUtf8(ExchangePlaceText + place.offset, place.length)};
+    return ExchangePlace{
+        QByteArrayView(zone.data(), qsizetype(zone.size())),
+        QString::fromUtf8(ExchangePlaceText + place.offset, place.length)};
 }
 
 QLatin1StringView ServiceByCode(int code)
 {
     if (rowFor(code))
         return {};
-    const auto found =
-        std::lower_bound(std::begin(Services), std::end(Services), code,
-                         [](const Service &service, int wanted) { return service.code < wanted; });
+    const auto found = std::lower_bound(
+        std::begin(Services), std::end(Services), code,
+        [](const Service &service, int wanted) { return service.code < wanted; });
     return found != std::end(Services) && found->code == code ? view(found->kind)
                                                               : QLatin1StringView();
 }

@@ -5,15 +5,15 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QMenu>
+#include <QShortcut>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QTimer>

@@ -107,21 +107,21 @@ void TestKeypad::sequences_data()
     QTest::newRow("first unlisted above 99")
         << "100" << QStringList{code("1"), code("10"), apology("100")};
     QTest::newRow("highest code") << "999" << QStringList{code("9"), code("99"), apology("999")};
-    const QString tollFree = code("800") + "\r\nTime:              none: not tied to one place"
-                                           "\r\nService:          Toll-free";
+    const QString tollFree = code("800") +
+                             "\r\nTime:              none: not tied to one place"
+                             "\r\nService:          Toll-free";
     QTest::newRow("no one place") << "8008"
                                   << QStringList{code("8"), code("80"), tollFree, code("8")};
     QTest::newRow("backspace while keying")
         << "21B3" << QStringList{code("2"), code("21"), code("2"), code("23")};
     QTest::newRow("backspace mends an answer's last digit")
-        << "213B2"
-        << QStringList{code("2"), code("21"),
-                       answer("213", "12:07 PM.", "California", "Los Angeles"), code("21"), nyc};
+        << "213B2" << QStringList{code("2"), code("21"), answer("213", "12:07 PM.", "California",
+                                                              "Los Angeles"),
+                                  code("21"), nyc};
     QTest::newRow("backspace the only digit") << "2B1" << QStringList{code("2"), "", code("1")};
     QTest::newRow("backspace with nothing shown") << "BCB" << QStringList{"", "", ""};
     QTest::newRow("mended places")
-        << "915"
-        << QStringList{code("9"), code("91"), answer("915", "1:07 PM.", "Texas", "El Paso")};
+        << "915" << QStringList{code("9"), code("91"), answer("915", "1:07 PM.", "Texas", "El Paso")};
     QTest::newRow("hawaii") << "808"
                             << QStringList{code("8"), code("80"),
                                            answer("808", "10:07 AM.", "Hawaii",
@@ -268,18 +268,18 @@ void TestKeypad::followsTheClock_data()
         << QStringList{time + "4:59 PM.", also + "5:59 PM. (Tallahassee & Quincy)"}
         << QStringList{time + "5:00 PM.", also + "6:00 PM. DO NOT CALL. (Tallahassee & Quincy)"};
     // Eastern falls back an hour before Central, and the two read alike in between.
-    QTest::newRow("also goes") << "850" << utc("2026-11-01T05:59:59Z")
-                               << QStringList{time + "0:59 AM. DO NOT CALL.",
-                                              also + "1:59 AM. DO NOT CALL. (Tallahassee & Quincy)"}
-                               << QStringList{time + "1:00 AM. DO NOT CALL."};
-    QTest::newRow("also comes") << "850" << utc("2026-11-01T06:59:59Z")
-                                << QStringList{time + "1:59 AM. DO NOT CALL."}
-                                << QStringList{time + "1:00 AM. DO NOT CALL.",
-                                               also +
-                                                   "2:00 AM. DO NOT CALL. (Tallahassee & Quincy)"};
+    QTest::newRow("also goes")
+        << "850" << utc("2026-11-01T05:59:59Z")
+        << QStringList{time + "0:59 AM. DO NOT CALL.",
+                       also + "1:59 AM. DO NOT CALL. (Tallahassee & Quincy)"}
+        << QStringList{time + "1:00 AM. DO NOT CALL."};
+    QTest::newRow("also comes")
+        << "850" << utc("2026-11-01T06:59:59Z") << QStringList{time + "1:59 AM. DO NOT CALL."}
+        << QStringList{time + "1:00 AM. DO NOT CALL.",
+                       also + "2:00 AM. DO NOT CALL. (Tallahassee & Quincy)"};
     QTest::newRow("a number's own clock turns at 8:00")
-        << "850-224-0100" << utc("2026-01-15T12:59:59Z")
-        << QStringList{time + "7:59 AM. DO NOT CALL."} << QStringList{time + "8:00 AM."};
+        << "850-224-0100" << utc("2026-01-15T12:59:59Z") << QStringList{time + "7:59 AM. DO NOT CALL."}
+        << QStringList{time + "8:00 AM."};
     QTest::newRow("a number's own clock turns at 18:00")
         << "850-444-0100" << utc("2026-01-15T23:59:59Z") << QStringList{time + "5:59 PM."}
         << QStringList{time + "6:00 PM. DO NOT CALL."};
@@ -465,8 +465,7 @@ void TestKeypad::wholeNumbers_data()
     QTest::newRow("impossible exchange")
         << "(850) 123-4567" << july << carried
         << answer("850", "9:06 AM.", "Florida", "Panama City, Pensacola & Tallahassee")
-               .replace("\r\nState",
-                        "\r\nAlso:               10:06 AM. (Tallahassee & Quincy)\r\nState");
+               .replace("\r\nState", "\r\nAlso:               10:06 AM. (Tallahassee & Quincy)\r\nState");
     QTest::newRow("no zone rules")
         << "850-224-0100" << july << int(ZoneRules::NoDatabase)
         << answer("850", "10:06 AM.", "Florida", "Panama City, Pensacola & Tallahassee");
@@ -479,23 +478,19 @@ void TestKeypad::wholeNumbers()
     QFETCH(QDateTime, now);
     QFETCH(int, rules);
     QFETCH(QString, text);
-    const QList<QByteArray> machines =
-        rules == ZoneRules::NoDatabase ? QList<QByteArray>{"America/Chicago"}
-                                       : QList<QByteArray>{"UTC", "America/Chicago", "Asia/Tokyo"};
+    const QList<QByteArray> machines = rules == ZoneRules::NoDatabase
+                                           ? QList<QByteArray>{"America/Chicago"}
+                                           : QList<QByteArray>{"UTC", "America/Chicago", "Asia/Tokyo"};
     for (const QByteArray &machine : machines) {
         QDateTime at = now;
-        KeypadEntry keypad(
-            [&] {
-                return ClockReading{at, testing::machineZone(machine)};
-            },
-            ZoneRules::Source(rules));
+        KeypadEntry keypad([&] { return ClockReading{at, testing::machineZone(machine)}; },
+                           ZoneRules::Source(rules));
         keypad.DigitPressed(9);
         keypad.NumberGiven(number);
         QCOMPARE(keypad.resultText(), text);
         at = now.addSecs(60);
         keypad.ClockTicked();
-        QCOMPARE(keypad.resultText(),
-                 QString(text).replace(":06 ", ":07 ").replace(":36 ", ":37 "));
+        QCOMPARE(keypad.resultText(), QString(text).replace(":06 ", ":07 ").replace(":36 ", ":37 "));
     }
 }
 
@@ -509,7 +504,8 @@ void TestKeypad::areaCodeInText_data()
     QTest::newRow("+1 run together") << "+12125550100" << 212;
     QTest::newRow("1 and dots") << "1.212.555.0100" << 212;
     QTest::newRow("digits only") << "2125550100" << 212;
-    QTest::newRow("no-break spaces, en dash") << "(212)" + nbsp + "555" + enDash + "0100" << 212;
+    QTest::newRow("no-break spaces, en dash")
+        << "(212)" + nbsp + "555" + enDash + "0100" << 212;
     QTest::newRow("minus sign") << "212" + minus + "555" + minus + "0100" << 212;
     QTest::newRow("tel link") << "tel:+1-212-555-0100" << 212;
     QTest::newRow("tel link, escaped, parameters") << "TEL:%2B1-604-555-0100;ext=204" << 604;
@@ -518,7 +514,8 @@ void TestKeypad::areaCodeInText_data()
     QTest::newRow("letters") << "1-800-FLOWERS" << 800;
     QTest::newRow("letters, grouped") << "1 (800) GOT-JUNK" << 800;
     QTest::newRow("in a sentence") << "Call Ana on 403.555.0100, after 9." << 403;
-    QTest::newRow("after other numbers") << "Order 12345 of 2026-11-05: call 1 212 555 0100" << 212;
+    QTest::newRow("after other numbers")
+        << "Order 12345 of 2026-11-05: call 1 212 555 0100" << 212;
     QTest::newRow("three digits") << " 850 " << 850;
     QTest::newRow("three digits, bracketed") << "(204)" << 204;
     QTest::newRow("three digits, no such code") << "555" << 555;
@@ -529,7 +526,8 @@ void TestKeypad::areaCodeInText_data()
     QTest::newRow("0011, then 1") << "0011 1 416 555 0100" << 416;
     QTest::newRow("full-width") << QString::fromUtf8("（２１２）５５５－０１００") << 212;
     QTest::newRow("beside Chinese") << QString::fromUtf8("电话2125550100转") << 212;
-    QTest::newRow("beside Japanese") << QString::fromUtf8("お電話は212-555-0100まで") << 212;
+    QTest::newRow("beside Japanese")
+        << QString::fromUtf8("お電話は212-555-0100まで") << 212;
     QTest::newRow("soft hyphens") << QString::fromUtf8("212\u00AD555\u00AD0100") << 212;
     QTest::newRow("middle dots") << QString::fromUtf8("212\u00B7555\u00B70100") << 212;
     QTest::newRow("letters, other grouping") << "1-800-MY-APPLE" << 800;
@@ -583,10 +581,10 @@ void TestKeypad::anyTextIsSafe()
     const quint32 seed = testing::randomSeed();
     QRandomGenerator random(seed);
     constexpr char bytes[] = "\xff\xfe+1\x00 212 555 0100";
-    for (const QString &text :
-         {QString(1 << 20, u'2'), QString(1 << 20, u'('), QString(1 << 20, u'1'),
-          QString(1 << 20, QChar(0xD800)), QString::fromUtf8(QByteArray(bytes, sizeof bytes - 1)),
-          QString(1 << 20, u' ') + "212-555-0100"})
+    for (const QString &text : {QString(1 << 20, u'2'), QString(1 << 20, u'('),
+                                QString(1 << 20, u'1'), QString(1 << 20, QChar(0xD800)),
+                                QString::fromUtf8(QByteArray(bytes, sizeof bytes - 1)),
+                                QString(1 << 20, u' ') + "212-555-0100"})
         QVERIFY(NumberInText(text).value_or(PlanNumber{212, 0}).areaCode == 212);
     for (int n = 0; n < 2000; ++n) {
         QString text(random.bounded(40), Qt::Uninitialized);

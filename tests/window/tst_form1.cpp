@@ -254,18 +254,14 @@ void TestForm1::everyCodeNanpaHasAnswers()
 void TestForm1::answerFollowsTheClock()
 {
     QDateTime now = QDateTime::fromString("2026-01-15T22:59:59.900Z", Qt::ISODateWithMs);
-    form = std::make_unique<Form1>(
-        [&now] {
-            return ClockReading{now, QTimeZone::utc()};
-        },
-        ZoneRules::Carried);
+    form = std::make_unique<Form1>([&now] { return ClockReading{now, QTimeZone::utc()}; },
+                                   ZoneRules::Carried);
     form->show();
     for (QChar key : QStringLiteral("850"))
         click(key);
     auto *text1 = control<QPlainTextEdit>("Text1");
-    QCOMPARE(result().mid(1, 2),
-             (QStringList{"Time:              4:59 PM.",
-                          "Also:               5:59 PM. (Tallahassee & Quincy)"}));
+    QCOMPARE(result().mid(1, 2), (QStringList{"Time:              4:59 PM.",
+                                              "Also:               5:59 PM. (Tallahassee & Quincy)"}));
     QTextCursor selection = text1->document()->find("Pensacola");
     text1->setTextCursor(selection);
     QScrollBar *scroll = text1->verticalScrollBar();
@@ -275,11 +271,11 @@ void TestForm1::answerFollowsTheClock()
     const QAccessible::UpdateHandler previous =
         QAccessible::installUpdateHandler(recordAnnouncementEvent);
     now = now.addMSecs(100);
-    QTRY_COMPARE_WITH_TIMEOUT(
-        result().mid(1, 2),
-        (QStringList{"Time:              5:00 PM.", "Also:               6:00 PM. DO NOT CALL. "
-                                                    "(Tallahassee & Quincy)"}),
-        5000);
+    QTRY_COMPARE_WITH_TIMEOUT(result().mid(1, 2),
+                              (QStringList{"Time:              5:00 PM.",
+                                           "Also:               6:00 PM. DO NOT CALL. "
+                                           "(Tallahassee & Quincy)"}),
+                              5000);
     QAccessible::installUpdateHandler(previous);
     QCOMPARE(result().last(), "Location:         Panama City, Pensacola & Tallahassee");
     QCOMPARE(text1->textCursor().selectedText(), "Pensacola");
@@ -395,33 +391,24 @@ void TestForm1::typedKeys_data()
     const int backspace = Qt::Key_Backspace, escape = Qt::Key_Escape, del = Qt::Key_Delete,
               paste = (Qt::ControlModifier | Qt::Key_V).toCombined(),
               shiftInsert = (Qt::ShiftModifier | Qt::Key_Insert).toCombined();
-    QTest::newRow("main row, on a pad key") << "Command1_5"
-                                            << "" << typed("212") << nyc;
-    QTest::newRow("numeric keypad") << "Command2"
-                                    << "" << typed("212", Qt::KeypadModifier) << nyc;
-    QTest::newRow("in the result box") << "Text1"
-                                       << "" << typed("0212") << nyc;
-    QTest::newRow("in the notice") << "Text2"
-                                   << "" << typed("212") << nyc;
-    QTest::newRow("backspace") << "Command1_1"
-                               << "" << typed("21") + QList{backspace} + typed("3")
+    QTest::newRow("main row, on a pad key") << "Command1_5" << "" << typed("212") << nyc;
+    QTest::newRow("numeric keypad") << "Command2" << "" << typed("212", Qt::KeypadModifier)
+                                    << nyc;
+    QTest::newRow("in the result box") << "Text1" << "" << typed("0212") << nyc;
+    QTest::newRow("in the notice") << "Text2" << "" << typed("212") << nyc;
+    QTest::newRow("backspace") << "Command1_1" << "" << typed("21") + QList{backspace} + typed("3")
                                << QStringList{"Area Code:      23"};
-    QTest::newRow("escape") << "Text1"
-                            << "" << typed("21") + QList{escape} << QStringList{};
-    QTest::newRow("delete") << "Command3"
-                            << "" << typed("21") + QList{del} << QStringList{};
+    QTest::newRow("escape") << "Text1" << "" << typed("21") + QList{escape} << QStringList{};
+    QTest::newRow("delete") << "Command3" << "" << typed("21") + QList{del} << QStringList{};
     QTest::newRow("text changes nothing")
-        << "Text1"
-        << "" << typed("21") + typed("abc ") + QList<int>{Qt::Key_Return}
+        << "Text1" << "" << typed("21") + typed("abc ") + QList<int>{Qt::Key_Return}
         << QStringList{"Area Code:      21"};
-    QTest::newRow("Ctrl+V, half keyed") << "Command1_1"
-                                        << "+1 (212) 555-0100" << typed("9") + QList{paste} << nyc;
-    QTest::newRow("Ctrl+V in the result box") << "Text1"
-                                              << "tel:+12125550100" << QList{paste} << nyc;
-    QTest::newRow("Shift+Insert") << "Text2"
-                                  << "212.555.0100" << QList{shiftInsert} << nyc;
-    QTest::newRow("no number") << "Command1_1"
-                               << "+44 20 7946 0000" << typed("21") + QList{paste}
+    QTest::newRow("Ctrl+V, half keyed") << "Command1_1" << "+1 (212) 555-0100"
+                                        << typed("9") + QList{paste} << nyc;
+    QTest::newRow("Ctrl+V in the result box") << "Text1" << "tel:+12125550100"
+                                              << QList{paste} << nyc;
+    QTest::newRow("Shift+Insert") << "Text2" << "212.555.0100" << QList{shiftInsert} << nyc;
+    QTest::newRow("no number") << "Command1_1" << "+44 20 7946 0000" << typed("21") + QList{paste}
                                << QStringList{"No North American telephone number there"};
 }
 
@@ -515,23 +502,16 @@ void TestForm1::answerInView_data()
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("lastLine");
     // Codes with the most lines: other clocks that read differently in January.
-    QTest::newRow("850") << "850"
-                         << "Location:         Panama City, Pensacola & Tallahassee";
-    QTest::newRow("250") << "250"
-                         << "Location:         British Columbia";
-    QTest::newRow("867") << "867"
-                         << "Location:         Yukon, Northwest Territories & Nunavut";
-    QTest::newRow("418") << "418"
-                         << "Location:         Quebec   ";
-    QTest::newRow("709") << "709"
-                         << "Location:         Newfoundland and Labrador";
+    QTest::newRow("850") << "850" << "Location:         Panama City, Pensacola & Tallahassee";
+    QTest::newRow("250") << "250" << "Location:         British Columbia";
+    QTest::newRow("867") << "867" << "Location:         Yukon, Northwest Territories & Nunavut";
+    QTest::newRow("418") << "418" << "Location:         Quebec   ";
+    QTest::newRow("709") << "709" << "Location:         Newfoundland and Labrador";
     QTest::newRow("long places") << "808"
                                  << "Location:         Hanamaulu, Hilo, Honolulu, Kailua, Kamuela, "
                                     "Kaunakakai, Lahaina & Wailuku";
-    QTest::newRow("whole number") << "+1 850-224-0100"
-                                  << "Location:         Tallahassee, FL";
-    QTest::newRow("short answer") << "212"
-                                  << "Location:         New York";
+    QTest::newRow("whole number") << "+1 850-224-0100" << "Location:         Tallahassee, FL";
+    QTest::newRow("short answer") << "212" << "Location:         New York";
 }
 
 // Every line of an answer in view: nothing to scroll to, at any scale, and still readable.
