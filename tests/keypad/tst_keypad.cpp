@@ -41,10 +41,15 @@ QTimeZone standInDatabase(const QByteArray &id)
 }
 constexpr int StandIn = -1;
 
-// Presses are digits, 'C' for Clear or 'B' for Backspace.
+// Presses are digits, 'C' for Clear, 'B' for Backspace, 'N' for text with no number and 'W' for
+// a whole number, a Tallahassee one.
 void press(KeypadEntry &keypad, QChar key)
 {
-    if (key == u'C')
+    if (key == u'N')
+        keypad.NumberGiven(u"see you at noon");
+    else if (key == u'W')
+        keypad.NumberGiven(u"850-224-0100");
+    else if (key == u'C')
         keypad.ClearPressed();
     else if (key == u'B')
         keypad.BackspacePressed();
@@ -120,6 +125,13 @@ void TestKeypad::sequences_data()
                                   code("21"), nyc};
     QTest::newRow("backspace the only digit") << "2B1" << QStringList{code("2"), "", code("1")};
     QTest::newRow("backspace with nothing shown") << "BCB" << QStringList{"", "", ""};
+    QTest::newRow("backspace after clear")
+        << "212CB" << QStringList{code("2"), code("21"), nyc, "", ""};
+    QTest::newRow("backspace after no number")
+        << "21NB" << QStringList{code("2"), code("21"), "No North American telephone number there",
+                                 "No North American telephone number there"};
+    QTest::newRow("backspace after a whole number")
+        << "WB" << QStringList{answer("850", "3:07 PM.", "Florida", "Tallahassee, FL"), code("85")};
     QTest::newRow("mended places")
         << "915" << QStringList{code("9"), code("91"), answer("915", "1:07 PM.", "Texas", "El Paso")};
     QTest::newRow("hawaii") << "808"

@@ -394,6 +394,26 @@ void TestForm1::typedKeys_data()
     QTest::newRow("main row, on a pad key") << "Command1_5" << "" << typed("212") << nyc;
     QTest::newRow("numeric keypad") << "Command2" << "" << typed("212", Qt::KeypadModifier)
                                     << nyc;
+    // Every digit of the numeric keypad, over three codes.
+    QTest::newRow("numeric keypad 3 4 5")
+        << "Command1_1" << "" << typed("345", Qt::KeypadModifier)
+        << QStringList{"Area Code:      345", "Time:              3:07 PM.",
+                       "State:             --", "Location:         Cayman Islands"};
+    QTest::newRow("numeric keypad 8 6 8")
+        << "Command1_1" << "" << typed("868", Qt::KeypadModifier)
+        << QStringList{"Area Code:      868", "Time:              4:07 PM.",
+                       "State:             --", "Location:         Trinidad and Tobago  "};
+    QTest::newRow("numeric keypad 9 0 7")
+        << "Command1_1" << "" << typed("907", Qt::KeypadModifier)
+        << QStringList{"Area Code:      907", "Time:              11:07 AM.",
+                       "Also:               10:07 AM. (Adak & Atka)", "State:             Alaska",
+                       QString::fromUtf8("Location:         Anchorage, Fairbanks, Juneau, Kodiak, "
+                                         "Nome & Utqia\u0121vik")};
+    QTest::newRow("backspace after escape")
+        << "Command1_1" << "" << typed("212") + QList{escape, backspace} << QStringList{};
+    QTest::newRow("backspace after no number")
+        << "Command1_1" << "+44 20 7946 0000" << QList{paste, backspace}
+        << QStringList{"No North American telephone number there"};
     QTest::newRow("in the result box") << "Text1" << "" << typed("0212") << nyc;
     QTest::newRow("in the notice") << "Text2" << "" << typed("212") << nyc;
     QTest::newRow("backspace") << "Command1_1" << "" << typed("21") + QList{backspace} + typed("3")
