@@ -38,6 +38,11 @@ struct PlanNumber {
 // read once through.
 std::optional<PlanNumber> NumberInText(QStringView text);
 
+// A tel: link that NumberInText reads as it reads `text`, a few characters long whatever the
+// text's length: how a number crosses to another process. Its last four digits are not the
+// text's: no answer reads them.
+QString PlanLink(QStringView text);
+
 // Turns digit presses into an area code and answers it once it has three significant digits.
 class KeypadEntry {
 public:

@@ -226,4 +226,14 @@ std::optional<PlanNumber> NumberInText(QStringView given)
     return std::nullopt;
 }
 
+QString PlanLink(QStringView text)
+{
+    const std::optional<PlanNumber> number = NumberInText(text);
+    if (!number)
+        return QStringLiteral("tel:");
+    if (!number->exchange)
+        return QStringLiteral("tel:") + QString::number(number->areaCode);
+    return QStringLiteral("tel:+1-%1-%2-0000").arg(number->areaCode).arg(number->exchange);
+}
+
 } // namespace dialhour

@@ -3,29 +3,13 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QStandardPaths>
 
 #ifdef DIALHOUR_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #include <thread>
 #endif
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
 
 namespace {
-
-// The desktop this start belongs to, which names the window's folder with the user.
-QString desktop()
-{
-#ifdef Q_OS_WIN
-    DWORD session = 0;
-    ProcessIdToSessionId(GetCurrentProcessId(), &session);
-    return QStringLiteral("session ") + QString::number(session);
-#else
-    return qEnvironmentVariable("WAYLAND_DISPLAY") + u'|' + qEnvironmentVariable("DISPLAY");
-#endif
-}
 
 void describe(QCoreApplication &app, QCommandLineParser &options)
 {
@@ -52,23 +36,6 @@ bool textOnly(int argc, char *argv[])
             if (qstrcmp(argv[i], option) == 0)
                 return true;
     return false;
-}
-
-// A folder of the user's own for the window's lock and requests: the runtime folder, which Qt
-// makes private where the desktop has none; on Windows, which has none, the temporary folder.
-QString userFolder()
-{
-#ifdef Q_OS_WIN
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-#else
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-#endif
-}
-
-QString user()
-{
-    const QString name = qEnvironmentVariable("USER");
-    return name.isEmpty() ? qEnvironmentVariable("USERNAME") : name;
 }
 
 } // namespace
@@ -101,13 +68,13 @@ int main(int argc, char *argv[])
     const QStringList words = options.positionalArguments();
     const QString number = words.join(u' ');
 
-    oneinstance::Window one(oneinstance::Place(userFolder(), user(), desktop()));
-#ifdef Q_OS_WIN
-    // The open window may come to the front only where this start lets it.
-    AllowSetForegroundWindow(ASFW_ANY);
-#endif
-    if (!one.take() && one.handOver(!words.isEmpty(), number))
-        return 0;
+    oneinstance::Window one;
+    if (!one.take()) {
+        if (one.handOver({number, !words.isEmpty()}))
+            return 0;
+        // The window ended as it was asked: this start may be the window now.
+        one.take();
+    }
 
     Form1 window;
     window.show();
@@ -115,9 +82,9 @@ int main(int argc, char *argv[])
         window.numberGiven(number);
 
     QObject::connect(&one, &oneinstance::Window::requested, &window,
-                     [&window](bool hasNumber, const QString &number) {
-                         if (hasNumber)
-                             window.numberGiven(number);
+                     [&window](const oneinstance::Request &request) {
+                         if (request.hasNumber)
+                             window.numberGiven(request.number);
                          window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
                          window.raise();
                          window.activateWindow();

@@ -1,44 +1,51 @@
 #pragma once
 
-#include <QLockFile>
+#include <QList>
 #include <QObject>
 #include <QString>
 
-// One window a user and desktop: a later start hands its request to the window already open
-// there, through a folder whose name is made from both, so that two users, or two displays side
-// by side, never share a window. A lock file in it says which process is the window; requests
-// are files that the window takes. Qt Core alone does this: no library is loaded for it before
-// the window shows.
+#include <memory>
+
+// One window a user's desktop session, the desktop's own way: on Linux the first start owns the
+// session bus's well-known name and answers org.freedesktop.Application's Activate and Open; on
+// Windows it owns a named object of the user's session and a message-only window that later
+// starts send their number to. The bus or the session lets only the same user reach the owner,
+// frees the name the instant it ends, and hands it to one start at a time. Where neither can be
+// had, each start opens its own window at once.
 namespace oneinstance {
 
-// The folder for `user` on `desktop` (an X display, a Wayland socket, a Windows session), below
-// `base`, a folder of the user's own.
-QString Place(const QString &base, const QString &user, const QString &desktop);
+struct Request {
+    // Empty for a plain start: the window comes to the front.
+    QString number;
+    bool hasNumber = false;
+};
 
 class Window : public QObject {
     Q_OBJECT
 
 public:
-    explicit Window(const QString &place, QObject *parent = nullptr);
-    // True where this start is to be the window: none is open, or the one that was is gone,
-    // killed or not. The window stays this start's until it ends.
+    explicit Window(QObject *parent = nullptr);
+    ~Window() override;
+    // True where this start is to be the window: it now owns the name, or there is none to own.
     bool take();
-    // Asks the open window to come to the front and, with `hasNumber`, to answer `number`, and
-    // waits until it has taken the request. False where it does not take it in time, or ends
-    // first; this start is then the window if the place is free.
-    bool handOver(bool hasNumber, const QString &number);
-    // Takes the requests of later starts from now on, and any that came before, where this
-    // start is the window.
+    // Hands the request to the window that owns the name and waits until it has taken it. False
+    // where none takes it; this start then opens a window of its own.
+    bool handOver(const Request &request);
+    // Passes on requests from now on, those that came before first: they wait until the window
+    // has been drawn.
     void listen();
 
+    // Platform code takes a request in: emitted now or once listening.
+    void received(const Request &request);
+
 signals:
-    void requested(bool hasNumber, const QString &number);
+    void requested(const Request &request);
 
 private:
-    void takeRequests();
-
-    QString place;
-    QLockFile lock;
+    struct Platform;
+    std::unique_ptr<Platform> platform;
+    bool listening = false;
+    QList<Request> waiting;
 };
 
 } // namespace oneinstance

@@ -500,6 +500,8 @@ void TestKeypad::wholeNumbers()
         keypad.DigitPressed(9);
         keypad.NumberGiven(number);
         QCOMPARE(keypad.resultText(), text);
+        keypad.NumberGiven(PlanLink(number)); // as handed to the open window
+        QCOMPARE(keypad.resultText(), text);
         at = now.addSecs(60);
         keypad.ClockTicked();
         QCOMPARE(keypad.resultText(), QString(text).replace(":06 ", ":07 ").replace(":36 ", ":37 "));
@@ -577,6 +579,9 @@ void TestKeypad::areaCodeInText()
     QFETCH(QString, text);
     QFETCH(int, areaCode);
     QCOMPARE(NumberInText(text).value_or(PlanNumber{}).areaCode, areaCode);
+    // As handed to the open window: the same answer.
+    KeypadEntry linked(testing::januaryClock);
+    linked.NumberGiven(PlanLink(text));
     // The window's answer is the pad's for that code, or the one plain line.
     KeypadEntry given(testing::januaryClock), keyed(testing::januaryClock);
     given.DigitPressed(9); // half keyed: the number starts afresh
@@ -585,6 +590,7 @@ void TestKeypad::areaCodeInText()
         keyed.DigitPressed(digit.digitValue());
     QCOMPARE(given.resultText(), areaCode ? keyed.resultText() : QString(NoNumber));
     QVERIFY(given.startNewCode());
+    QCOMPARE(linked.resultText(), given.resultText());
 }
 
 // Text of any length, with any characters, is read through without harm, and quickly.
