@@ -26,7 +26,7 @@ constexpr UINT SendTimeout = 10000; // milliseconds
 const wchar_t ClassName[] = L"" DIALHOUR_APP_ID L".requests";
 
 // Local\ is the user's session; the user's name keeps another account in it (runas) apart.
-std::wstring objectName()
+std::wstring sessionObjectName()
 {
     wchar_t user[257] = {};
     DWORD size = DWORD(std::size(user));
@@ -79,7 +79,7 @@ bool Window::take()
 {
     if (platform->mutex)
         return true;
-    const std::wstring name = objectName();
+    const std::wstring name = sessionObjectName();
     HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
     // No object to be had: a window of its own, at once.
     if (!mutex)
@@ -103,7 +103,7 @@ bool Window::take()
 
 bool Window::handOver(const Request &request)
 {
-    const std::wstring name = objectName();
+    const std::wstring name = sessionObjectName();
     HWND owner = nullptr;
     for (QDeadlineTimer deadline(WindowWait);
          !(owner = FindWindowExW(HWND_MESSAGE, nullptr, ClassName, name.c_str()))
