@@ -38,6 +38,7 @@ KEYS = ["Tab", "space", "shift+Tab", "space", "Tab", "space", "shift+Tab"]
 # On Wayland the keys go in through the compositor's seat (wtype), and the 1 is pressed with
 # Enter.
 WAYLAND = "WAYLAND_DISPLAY" in os.environ
+FLUSH = 0 if WAYLAND else 4
 if WAYLAND:
     KEYS[3] = "Return"
 
@@ -167,6 +168,11 @@ def main():
                 sys.exit("FAIL: the answer still showed 3:07 PM 90 s after it was keyed")
             # Paced as a person listens: time for Orca to say anything it would say of it.
             time.sleep(3)
+            # Orca writes its log in blocks and loses the last one as it is ended: a few
+            # presses of Shift, not counted, push the last key's lines out.
+            for _ in range(FLUSH):
+                subprocess.run(["xdotool", "key", "shift"], check=True)
+                time.sleep(1)
     finally:
         for process in (app, orca):
             if process and process.poll() is None:
@@ -189,16 +195,18 @@ def main():
             failures += 1
             print(f"FAIL: {message}")
 
-    # Orca hears Ctrl+V as one press or two, by version: the paste's spans are set aside.
-    pasted = 0 if WAYLAND else max(0, len(spans) - len(presses) - 1)
-    heard_on_paste = [heard(line) for span in spans[1:1 + pasted] for line in span]
-    print(f"as the number was pasted Orca said {heard_on_paste!r}")
+    # Orca hears Ctrl+V as one press or two, by version: the paste's spans, up to the one with
+    # its answer, are set aside, and so are the presses that flush the log.
+    pasted = 0
     if not WAYLAND:
-        check(NUMBER_ANSWER in heard_on_paste, f"as the number was pasted Orca said {heard_on_paste!r}")
+        pasted = next((i for i, span in enumerate(spans[1:], start=1)
+                       if NUMBER_ANSWER in map(heard, span)), 0)
+        check(pasted > 0, f"the pasted number's answer was not heard: {spans[1:3]!r}")
     everything = [heard(line) for span in spans for line in span]
     spans = spans[:1] + spans[1 + pasted:]
-    check(len(spans) == len(presses) + 1,
-          f"Orca heard {len(spans) - 1} key presses, not {len(presses)}")
+    flushed = len(spans) - len(presses) - 1
+    check(0 <= flushed <= FLUSH, f"Orca heard {len(spans) - 1} key presses, not {len(presses)}")
+    spans = spans[:len(presses) + 1]
     # On opening: the title first, then the prompt and the focused key, in either order.
     opening = [heard(line) for line in spans[0]]
     print(f"on opening Orca said {opening!r}")
@@ -221,8 +229,9 @@ def main():
               f"something before the answer was spoken: {earlier!r}")
         # The focus stayed on the pad's 2: one step back is the 1 (after "Tab", where Orca echoes
         # the key itself).
-        check(KEY_ONE.fullmatch(spans[-1][-1]) and [line.lower() for line in spans[-1][:-1]] in ([], ["tab"]),
-              f"Shift+Tab after the answer said {spans[-1]!r}")
+        back = spans[-1]
+        check(back and KEY_ONE.fullmatch(back[-1]) and [line.lower() for line in back[:-1]] in ([], ["tab"]),
+              f"Shift+Tab after the answer said {back!r}")
 
     print(f"{checks - failures} passed, {failures} failed")
     if failures:
