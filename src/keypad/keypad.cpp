@@ -9,6 +9,52 @@
 #include <utility>
 
 namespace dialhour {
+namespace {
+
+constexpr char Context[] = "Answer";
+constexpr struct {
+    const char *source, *comment;
+} Within = QT_TRANSLATE_NOOP3("Answer", ".", "after a time within calling hours");
+constexpr char Outside[] = QT_TRANSLATE_NOOP("Answer", ". DO NOT CALL.");
+// The kinds of service codes that the directory's services.tsv names.
+constexpr const char *ServiceKinds[] = {
+    QT_TRANSLATE_NOOP("Answer", "Toll-free"),
+    QT_TRANSLATE_NOOP("Answer", "Premium-rate (calls cost extra)"),
+    QT_TRANSLATE_NOOP("Answer", "Non-geographic services"),
+    QT_TRANSLATE_NOOP("Answer", "Canadian non-geographic services"),
+    QT_TRANSLATE_NOOP("Answer", "Long-distance carriers"),
+};
+
+QString translated(QLatin1StringView text)
+{
+    return QCoreApplication::translate(Context, text.data());
+}
+
+} // namespace
+
+Wording Wording::current()
+{
+    Wording words{translated(CodeLabel), translated(TimeLabel),     translated(AlsoLabel),
+                  translated(StateLabel), translated(LocationLabel), translated(ServiceLabel),
+                  translated(Apology),    translated(NoClock),       translated(NoNumber),
+                  {},                     {}};
+    for (const char *kind : ServiceKinds)
+        words.kinds.append({QLatin1StringView(kind), QCoreApplication::translate(Context, kind)});
+    const QString outside = QCoreApplication::translate(Context, Outside);
+    // English keeps the program's own time text, whatever the locale.
+    if (outside != QLatin1StringView(Outside))
+        words.timeWriting = {QLocale(),
+                             QCoreApplication::translate(Context, Within.source, Within.comment),
+                             outside};
+    return words;
+}
+
+QString Wording::serviceKind(QLatin1StringView kind) const
+{
+    const auto found = std::find_if(kinds.begin(), kinds.end(),
+                                    [kind](const auto &known) { return known.first == kind; });
+    return found == kinds.end() ? QString(kind) : found->second;
+}
 
 KeypadEntry::KeypadEntry(Clock clock, ZoneRules::Source rules)
     : KeypadEntry(std::move(clock), ZoneRules(rules))
@@ -37,7 +83,7 @@ void KeypadEntry::DigitPressed(int digit)
         throw std::logic_error("area code " + std::to_string(AreaCode) + " left 0..99");
     AreaCode = qint16(AreaCode * 10 + digit);
 
-    ResultText = CodeLabel + QString::number(AreaCode);
+    ResultText = words.code + QString::number(AreaCode);
     ShowsCode = true;
     if (AreaCode <= 99)
         return;
@@ -73,7 +119,7 @@ void KeypadEntry::NumberGiven(QStringView text)
     ClearPressed();
     const std::optional<PlanNumber> number = NumberInText(text);
     if (!number) {
-        ResultText = NoNumber;
+        ResultText = words.noNumber;
         return;
     }
     const QString digits = QString::number(number->areaCode);
@@ -90,7 +136,7 @@ bool KeypadEntry::ClockTicked()
     if (!OnClock)
         return false;
     const QString before = ResultText;
-    ResultText = CodeLabel + QString::number(AreaCode);
+    ResultText = words.code + QString::number(AreaCode);
     answer();
     return ResultText != before;
 }
@@ -103,22 +149,23 @@ void KeypadEntry::answer()
     if (zone.isEmpty()) {
         const QLatin1StringView service = ServiceByCode(AreaCode);
         if (service.isEmpty())
-            ResultText += LineBreak + LineBreak + Apology;
+            ResultText += LineBreak + LineBreak + words.apology;
         else
-            ResultText += LineBreak + TimeLabel + NoClock + LineBreak + ServiceLabel + service;
+            ResultText += LineBreak + words.time + words.noClock + LineBreak + words.service +
+                          words.serviceKind(service);
         return;
     }
     OnClock = true;
     const ClockReading now = clock();
     const ClockRules own = rules.forId(ClockZoneByCode(AreaCode));
     ResultText.reserve(256); // the longest answer, in one allocation
-    ResultText += LineBreak + TimeLabel + ZoneTimeText(zone, own, now);
+    ResultText += LineBreak + words.time + ZoneTimeText(zone, own, now, words.timeWriting);
     // Without rules for the code's own clock the time is only an estimate from its zone name,
     // which cannot tell one part of a code from another.
     if (own.isValid())
         appendOtherClockLines(WallMinute(own, now.now), now.now);
-    ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
-    ResultText += LineBreak + LocationLabel + LocationByCode(AreaCode);
+    ResultText += LineBreak + words.state + StateByCode(AreaCode);
+    ResultText += LineBreak + words.location + LocationByCode(AreaCode);
 }
 
 bool KeypadEntry::answerExchange()
@@ -130,9 +177,9 @@ bool KeypadEntry::answerExchange()
     if (!own.isValid())
         return false;
     OnClock = true;
-    ResultText += LineBreak + TimeLabel + ZoneTimeText(own, clock().now);
-    ResultText += LineBreak + StateLabel + StateByCode(AreaCode);
-    ResultText += LineBreak + LocationLabel + exchange->place;
+    ResultText += LineBreak + words.time + ZoneTimeText(own, clock().now, words.timeWriting);
+    ResultText += LineBreak + words.state + StateByCode(AreaCode);
+    ResultText += LineBreak + words.location + exchange->place;
     return true;
 }
 
@@ -168,7 +215,8 @@ void KeypadEntry::appendOtherClockLines(int ownMinute, const QDateTime &now)
     }
     for (const Line &line : std::span(shown).first(std::size_t(lines))) {
         ResultText +=
-            LineBreak + AlsoLabel + FormatZoneTime(line.minute / 60, line.minute % 60) + u" (";
+            LineBreak + words.also +
+            FormatZoneTime(line.minute / 60, line.minute % 60, words.timeWriting) + u" (";
         int named = 0;
         for (std::size_t rank = 0; rank < 2; ++rank)
             for (const OtherClock *clock : std::span(line.clocks).first(std::size_t(line.count))) {

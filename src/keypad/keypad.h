@@ -2,27 +2,46 @@
 
 #include "zoneclock/zoneclock.h"
 
+#include <QCoreApplication>
 #include <QString>
+
+#include <QList>
 
 #include <functional>
 #include <optional>
 
 namespace dialhour {
 
-inline constexpr QLatin1StringView CodeLabel("Area Code:      ");
-inline constexpr QLatin1StringView TimeLabel("Time:              ");
+// The answer's texts as English writes them, the source of their translations.
+inline constexpr QLatin1StringView CodeLabel(QT_TRANSLATE_NOOP("Answer", "Area Code:      "));
+inline constexpr QLatin1StringView TimeLabel(QT_TRANSLATE_NOOP("Answer", "Time:              "));
 // Spaced so that its value lines up with the others' in the result box's font.
-inline constexpr QLatin1StringView AlsoLabel("Also:               ");
+inline constexpr QLatin1StringView AlsoLabel(QT_TRANSLATE_NOOP("Answer", "Also:               "));
 inline constexpr QLatin1StringView PlaceJoin(" & ");
-inline constexpr QLatin1StringView StateLabel("State:             ");
-inline constexpr QLatin1StringView LocationLabel("Location:         ");
-inline constexpr QLatin1StringView Apology("Sorry, no such area code");
+inline constexpr QLatin1StringView StateLabel(QT_TRANSLATE_NOOP("Answer", "State:             "));
+inline constexpr QLatin1StringView LocationLabel(QT_TRANSLATE_NOOP("Answer", "Location:         "));
+inline constexpr QLatin1StringView Apology(QT_TRANSLATE_NOOP("Answer", "Sorry, no such area code"));
 // A code in service for no one place: its kind where a place's state would be.
-inline constexpr QLatin1StringView ServiceLabel("Service:          ");
-inline constexpr QLatin1StringView NoClock("none: not tied to one place");
+inline constexpr QLatin1StringView ServiceLabel(QT_TRANSLATE_NOOP("Answer", "Service:          "));
+inline constexpr QLatin1StringView NoClock(QT_TRANSLATE_NOOP("Answer", "none: not tied to one place"));
 inline constexpr QLatin1StringView LineBreak("\r\n");
 // What text given to the window as a number gets where it holds none of the plan's.
-inline constexpr QLatin1StringView NoNumber("No North American telephone number there");
+inline constexpr QLatin1StringView NoNumber(
+    QT_TRANSLATE_NOOP("Answer", "No North American telephone number there"));
+
+// The answer's words in the language the program speaks, and how it writes the time.
+struct Wording {
+    QString code, time, also, state, location, service, apology, noClock, noNumber;
+    TimeWriting timeWriting;
+    // Each kind of service code as English names it, and as this language does.
+    QList<std::pair<QLatin1StringView, QString>> kinds;
+
+    // From the translations installed now: English, exactly as above, where there are none;
+    // elsewhere the time as the default locale writes short times.
+    static Wording current();
+    // A kind of service, as ServiceByCode names it.
+    QString serviceKind(QLatin1StringView kind) const;
+};
 
 // A number of the plan as given: its area code, and its exchange (the three digits after it), 0
 // where none was given or it cannot exist.
@@ -85,6 +104,7 @@ private:
 
     Clock clock;
     ZoneRules rules;
+    Wording words = Wording::current();
     qint16 AreaCode = 0;
     // The exchange of a number given whole, answered with AreaCode; 0 for none.
     int Exchange = 0;

@@ -55,12 +55,13 @@ QFont verdana(QFont::Weight weight)
 
 const QStringList &noticeLines()
 {
+    // The words are translated; the addresses are not.
     static const QStringList lines{QString(),
-                                   QStringLiteral("Register at"),
+                                   Form1::tr("Register at"),
                                    QStringLiteral("quorvanta.example"),
-                                   QStringLiteral("to get updates"),
-                                   QStringLiteral("and support. Send"),
-                                   QStringLiteral("errors to "),
+                                   Form1::tr("to get updates"),
+                                   Form1::tr("and support. Send"),
+                                   Form1::tr("errors to "),
                                    QStringLiteral("bugs@quorvanta.example"),
                                    QString()};
     return lines;

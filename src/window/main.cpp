@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #ifdef DIALHOUR_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -10,6 +13,30 @@
 #endif
 
 namespace {
+
+// The desktop's language where Dialhour speaks it, the first of its preferences that it does,
+// with Qt's own words (the text box's menu) from Qt's translations; English otherwise. Times are
+// then written as that language and region write them.
+void speakDesktopLanguage(QCoreApplication &app)
+{
+    for (const QString &language : QLocale::system().uiLanguages()) {
+        const QLocale locale(language);
+        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+            return;
+        auto *own = new QTranslator(&app);
+        if (!own->load(QStringLiteral(":/i18n/dialhour_") + locale.name().section(u'_', 0, 0))) {
+            delete own;
+            continue;
+        }
+        QLocale::setDefault(locale);
+        app.installTranslator(own);
+        auto *qt = new QTranslator(&app);
+        if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            app.installTranslator(qt);
+        return;
+    }
+}
 
 void describe(QCoreApplication &app, QCommandLineParser &options)
 {
@@ -44,6 +71,7 @@ int main(int argc, char *argv[])
 {
     if (textOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
+        speakDesktopLanguage(app);
         QCommandLineParser options;
         describe(app, options);
         return 0;
@@ -63,6 +91,7 @@ int main(int argc, char *argv[])
     fonts.join();
 #endif
 
+    speakDesktopLanguage(app);
     QCommandLineParser options;
     describe(app, options);
     const QStringList words = options.positionalArguments();

@@ -228,10 +228,11 @@ QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockR
     return ZoneTimeText(zone, rules.forId(clockZone), clock);
 }
 
-QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockReading &clock)
+QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockReading &clock,
+                     const TimeWriting &writing)
 {
     if (rules.isValid())
-        return ZoneTimeText(rules, clock.now);
+        return ZoneTimeText(rules, clock.now, writing);
     const auto known = std::find_if(Zones.begin(), Zones.end(), [zone](const Zone &candidate) {
         return zone == candidate.name;
     });
@@ -243,13 +244,13 @@ QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockRe
         const int shiftMinutes = int(biasOf(machine, clock.now)) - known->offsetMinutes;
         wallClock = wallClock.addSecs(shiftMinutes * 60); // wraps at midnight
     }
-    return FormatZoneTime(wallClock.hour(), wallClock.minute());
+    return FormatZoneTime(wallClock.hour(), wallClock.minute(), writing);
 }
 
-QString ZoneTimeText(const ClockRules &rules, const QDateTime &now)
+QString ZoneTimeText(const ClockRules &rules, const QDateTime &now, const TimeWriting &writing)
 {
     const int minuteOfDay = WallMinute(rules, now);
-    return FormatZoneTime(minuteOfDay / 60, minuteOfDay % 60);
+    return FormatZoneTime(minuteOfDay / 60, minuteOfDay % 60, writing);
 }
 
 int WallMinute(const ClockRules &rules, const QDateTime &now)
@@ -289,6 +290,15 @@ QString FormatZoneTime(int hour, int minute)
     append(afternoon ? " PM" : " AM");
     append(callingHours ? "." : ". DO NOT CALL.");
     return QString::fromLatin1(text.data(), qsizetype(at - text.begin()));
+}
+
+QString FormatZoneTime(int hour, int minute, const TimeWriting &writing)
+{
+    if (!writing.locale)
+        return FormatZoneTime(hour, minute);
+    const bool callingHours = hour >= 8 && hour <= 17;
+    return writing.locale->toString(QTime(hour, minute), QLocale::ShortFormat)
+        + (callingHours ? writing.within : writing.outside);
 }
 
 } // namespace dialhour

@@ -6,10 +6,12 @@
 #include <QHash>
 #include <QLatin1StringView>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QTimeZone>
 
 #include <array>
+#include <optional>
 
 namespace dialhour {
 
@@ -131,6 +133,15 @@ private:
     bool isFixed = false;
 };
 
+// How a language writes the time and its call advice: unset, the program's own English text
+// ("3:07 PM."); set, the locale's short time followed by the language's words, "15 h 07." or
+// "7 h 45. NE PAS APPELER.".
+struct TimeWriting {
+    std::optional<QLocale> locale;
+    QString within;  // after a time within calling hours: "."
+    QString outside; // after any other: ". DO NOT CALL."
+};
+
 // The moment an answer is given and the machine's own zone.
 struct ClockReading {
     QDateTime now;
@@ -151,10 +162,12 @@ QString ZoneTimeText(QAnyStringView zone, QByteArrayView clockZone, const ClockR
                      const ZoneRules &rules);
 
 // The same where the clock's rules have been looked up already.
-QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockReading &clock);
+QString ZoneTimeText(QAnyStringView zone, const ClockRules &rules, const ClockReading &clock,
+                     const TimeWriting &writing = {});
 
 // The same for a clock whose rules are known.
-QString ZoneTimeText(const ClockRules &rules, const QDateTime &now);
+QString ZoneTimeText(const ClockRules &rules, const QDateTime &now,
+                     const TimeWriting &writing = {});
 
 // Minutes since midnight on that clock's wall at `now`, 0..1439: two clocks whose minutes agree
 // show the same text.
@@ -166,5 +179,7 @@ int MsecsToNextMinute(const QDateTime &now);
 
 // The text for a 24-hour wall-clock time; the advice depends on the 24-hour value.
 QString FormatZoneTime(int hour, int minute);
+
+QString FormatZoneTime(int hour, int minute, const TimeWriting &writing);
 
 } // namespace dialhour

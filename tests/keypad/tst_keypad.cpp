@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTranslator>
 
 #include <stdexcept>
 
@@ -77,6 +78,8 @@ private slots:
     void randomPresses();
     void wholeNumbers_data();
     void wholeNumbers();
+    void languages_data();
+    void languages();
     void areaCodeInText_data();
     void areaCodeInText();
     void anyTextIsSafe();
@@ -508,6 +511,106 @@ void TestKeypad::wholeNumbers()
     }
 }
 
+void TestKeypad::languages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("text");
+    const auto utc = [](const char *iso) {
+        return QDateTime::fromString(QLatin1StringView(iso), Qt::ISODate).toUTC();
+    };
+    struct Words {
+        const char *language, *code, *time, *also, *state, *location, *service, *apology,
+            *noClock, *noNumber, *tollFree, *times[6], *splitTime, *splitAlso;
+    };
+    // New York at each boundary of the call advice, in January: 0:05, 7:59, 8:00, 12:00, 17:59,
+    // 18:00; 850 with its other clock at 20:07 UTC.
+    const Words languages[] = {
+        {"fr_CA", "Indicatif :         ", "Heure :            ", "Aussi :             ",
+         "\u00C9tat :               ", "Lieu :               ", "Service :          ",
+         "D\u00E9sol\u00E9, cet indicatif n'existe pas", "aucune : li\u00E9 \u00E0 aucun lieu",
+         "Aucun num\u00E9ro de t\u00E9l\u00E9phone nord-am\u00E9ricain ici", "Sans frais",
+         {"00 h 05. NE PAS APPELER.", "07 h 59. NE PAS APPELER.", "08 h 00.", "12 h 00.",
+          "17 h 59.", "18 h 00. NE PAS APPELER."},
+         "14 h 07.", "15 h 07. (Tallahassee & Quincy)"},
+        {"es_ES", "C\u00F3digo de \u00E1rea: ", "Hora:                 ", "Tambi\u00E9n:            ",
+         "Estado:              ", "Lugar:                ", "Servicio:            ",
+         "Lo sentimos, no existe ese c\u00F3digo de \u00E1rea", "ninguna: no ligado a un lugar",
+         "No hay ning\u00FAn n\u00FAmero de tel\u00E9fono norteamericano", "Gratuito",
+         {"0:05. NO LLAMAR.", "7:59. NO LLAMAR.", "8:00.", "12:00.", "17:59.",
+          "18:00. NO LLAMAR."},
+         "14:07.", "15:07. (Tallahassee & Quincy)"},
+        // No translation: English exactly, whatever the locale writes.
+        {"de_DE", "Area Code:      ", "Time:              ", "Also:               ",
+         "State:             ", "Location:         ", "Service:          ",
+         "Sorry, no such area code", "none: not tied to one place",
+         "No North American telephone number there", "Toll-free",
+         {"0:05 AM. DO NOT CALL.", "7:59 AM. DO NOT CALL.", "8:00 AM.", "12:00 PM.", "5:59 PM.",
+          "6:00 PM. DO NOT CALL."},
+         "2:07 PM.", "3:07 PM. (Tallahassee & Quincy)"},
+    };
+    const char *instants[] = {"2026-01-15T05:05Z", "2026-01-15T12:59Z", "2026-01-15T13:00Z",
+                              "2026-01-15T17:00Z", "2026-01-15T22:59Z", "2026-01-15T23:00Z"};
+    for (const Words &w : languages) {
+        const auto u = [](const char *text) { return QString::fromUtf8(text); };
+        const auto lines = [&](const char *code, const QStringList &rest) {
+            return QStringList{u(w.code) + QLatin1StringView(code)} + rest;
+        };
+        for (int i = 0; i < 6; ++i)
+            QTest::addRow("%s, %s", w.language, w.times[i])
+                << w.language << "212" << utc(instants[i])
+                << lines("212", {u(w.time) + w.times[i], u(w.state) + "New York",
+                                 u(w.location) + "New York"})
+                       .join("\r\n");
+        QTest::addRow("%s, split code", w.language)
+            << w.language << "850" << utc("2026-01-15T20:07Z")
+            << lines("850", {u(w.time) + w.splitTime, u(w.also) + w.splitAlso,
+                             u(w.state) + "Florida",
+                             u(w.location) + "Panama City, Pensacola & Tallahassee"})
+                   .join("\r\n");
+        QTest::addRow("%s, toll-free", w.language)
+            << w.language << "800" << utc("2026-01-15T20:07Z")
+            << lines("800", {u(w.time) + u(w.noClock), u(w.service) + u(w.tollFree)}).join("\r\n");
+        QTest::addRow("%s, apology", w.language) << w.language << "555" << utc("2026-01-15T20:07Z")
+                                                 << lines("555", {"", u(w.apology)}).join("\r\n");
+        QTest::addRow("%s, no number", w.language)
+            << w.language << "call me" << utc("2026-01-15T20:07Z") << u(w.noNumber);
+    }
+}
+
+// The answers in each language Dialhour speaks, as main sets it up: its translation and the
+// locale of the desktop's language.
+void TestKeypad::languages()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, given);
+    QFETCH(QDateTime, now);
+    QFETCH(QString, text);
+    QTranslator translation;
+    const bool translated =
+        translation.load(":/i18n/dialhour_" + language.section(u'_', 0, 0));
+    QCOMPARE(translated, language != "de_DE");
+    if (translated)
+        QCoreApplication::installTranslator(&translation);
+    const QLocale before;
+    QLocale::setDefault(QLocale(language));
+    KeypadEntry keypad([&now] { return ClockReading{now, QTimeZone::utc()}; });
+    // Every kind of service the directory names has its words.
+    const Wording words = Wording::current();
+    for (int code = FirstCode; code <= LastCode && translated; ++code)
+        if (const QLatin1StringView kind = ServiceByCode(code); !kind.isEmpty())
+            QVERIFY2(words.serviceKind(kind) != kind, kind.data());
+    QCoreApplication::removeTranslator(&translation);
+    QLocale::setDefault(before);
+    if (given.size() == 3)
+        for (QChar key : given)
+            press(keypad, key);
+    else
+        keypad.NumberGiven(given);
+    QCOMPARE(keypad.resultText(), text);
+}
+
 void TestKeypad::areaCodeInText_data()
 {
     QTest::addColumn<QString>("text");
@@ -661,5 +764,5 @@ void TestKeypad::randomPresses()
     }
 }
 
-QTEST_APPLESS_MAIN(TestKeypad)
+QTEST_GUILESS_MAIN(TestKeypad)
 #include "tst_keypad.moc"
