@@ -48,3 +48,22 @@ while(pairs)
 endwhile()
 add_custom_target(windows_runtime ALL ${copies}
     COMMENT "Copying Qt's and MinGW's DLLs beside the programs" VERBATIM)
+
+# Qt's own words (the text box's menu) in each language Dialhour speaks, from Debian's
+# qt6-translations-l10n, in the folder the program looks in beside it.
+file(GLOB dialhour_languages ${PROJECT_SOURCE_DIR}/src/translations/dialhour_*.ts)
+set(qt_translations)
+foreach(ts IN LISTS dialhour_languages)
+    string(REGEX REPLACE ".*dialhour_(.+)\\.ts$" "\\1" language "${ts}")
+    set(qm /usr/share/qt6/translations/qtbase_${language}.qm)
+    if(NOT EXISTS ${qm})
+        message(FATAL_ERROR "Qt's translation ${qm} is missing: install qt6-translations-l10n")
+    endif()
+    list(APPEND qt_translations ${qm})
+endforeach()
+install(FILES ${qt_translations} DESTINATION ${CMAKE_INSTALL_BINDIR}/translations)
+add_custom_target(windows_translations ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qt_translations}
+            ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/
+    COMMENT "Copying Qt's translations beside the programs" VERBATIM)

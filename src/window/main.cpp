@@ -30,10 +30,15 @@ void speakDesktopLanguage(QCoreApplication &app)
         }
         QLocale::setDefault(locale);
         app.installTranslator(own);
+        // Beside the program where it ships them (Windows), else where the system keeps Qt's.
         auto *qt = new QTranslator(&app);
-        if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            app.installTranslator(qt);
+        for (const QString &folder :
+             {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+              QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
+            if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+                app.installTranslator(qt);
+                break;
+            }
         return;
     }
 }
