@@ -13,6 +13,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QFontInfo>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextLayout>
@@ -53,10 +54,10 @@ QFont verdana(QFont::Weight weight)
     return font;
 }
 
-const QStringList &noticeLines()
+QStringList noticeLines()
 {
     // The words are translated; the addresses are not.
-    static const QStringList lines{QString(),
+    return {QString(),
                                    Form1::tr("Register at"),
                                    QStringLiteral("quorvanta.example"),
                                    Form1::tr("to get updates"),
@@ -64,7 +65,6 @@ const QStringList &noticeLines()
                                    Form1::tr("errors to "),
                                    QStringLiteral("bugs@quorvanta.example"),
                                    QString()};
-    return lines;
 }
 
 // The notice box cannot grow, so it takes the largest pixel size of the platform's font at which
@@ -161,6 +161,15 @@ QPushButton *button(QWidget *parent, const QString &caption, const QString &name
     button->setObjectName(name);
     button->setAccessibleName(caption);
     button->setGeometry(geometry);
+    // The buttons cannot grow: a caption longer than English's ("Effacer", "Quitter") takes
+    // the largest smaller size at which it fits whole, down to 7 pixels.
+    constexpr int margins = 8;
+    QFont font = button->font();
+    for (int pixels = QFontInfo(font).pixelSize();
+         pixels > 7 && QFontMetrics(font).horizontalAdvance(caption) + margins > geometry.width();)
+        font.setPixelSize(--pixels);
+    if (font != button->font())
+        button->setFont(font);
     // Enter on a focused button presses it, as Space does.
     button->setAutoDefault(true);
     return button;

@@ -1,11 +1,10 @@
 #include "window/form1.h"
+#include "window/language.h"
 #include "window/oneinstance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 #ifdef DIALHOUR_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -13,35 +12,6 @@
 #endif
 
 namespace {
-
-// The desktop's language where Dialhour speaks it, the first of its preferences that it does,
-// with Qt's own words (the text box's menu) from Qt's translations; English otherwise. Times are
-// then written as that language and region write them.
-void speakDesktopLanguage(QCoreApplication &app)
-{
-    for (const QString &language : QLocale::system().uiLanguages()) {
-        const QLocale locale(language);
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
-            return;
-        auto *own = new QTranslator(&app);
-        if (!own->load(QStringLiteral(":/i18n/dialhour_") + locale.name().section(u'_', 0, 0))) {
-            delete own;
-            continue;
-        }
-        QLocale::setDefault(locale);
-        app.installTranslator(own);
-        // Beside the program where it ships them (Windows), else where the system keeps Qt's.
-        auto *qt = new QTranslator(&app);
-        for (const QString &folder :
-             {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-              QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
-            if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
-                app.installTranslator(qt);
-                break;
-            }
-        return;
-    }
-}
 
 void describe(QCoreApplication &app, QCommandLineParser &options)
 {
@@ -76,7 +46,7 @@ int main(int argc, char *argv[])
 {
     if (textOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
-        speakDesktopLanguage(app);
+        SpeakLanguage(app, QLocale::system().uiLanguages());
         QCommandLineParser options;
         describe(app, options);
         return 0;
@@ -96,7 +66,7 @@ int main(int argc, char *argv[])
     fonts.join();
 #endif
 
-    speakDesktopLanguage(app);
+    SpeakLanguage(app, QLocale::system().uiLanguages());
     QCommandLineParser options;
     describe(app, options);
     const QStringList words = options.positionalArguments();

@@ -1,4 +1,5 @@
 #include "support.h"
+#include "window/language.h"
 #include "window/form1.h"
 
 #include <QAbstractButton>
@@ -21,6 +22,7 @@
 #include <QTextLayout>
 #include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -87,6 +89,8 @@ private slots:
     void typedKeys_data();
     void typedKeys();
     void pasteNumberFromTheMenu();
+    void speaksTheLanguage_data();
+    void speaksTheLanguage();
     void resultCanBeCopied();
     void notice();
     void noticeFitsWhole();
@@ -470,6 +474,78 @@ void TestForm1::pasteNumberFromTheMenu()
     (*paste)->trigger();
     menu->close();
     QCOMPARE(result().value(2), "Service:          Toll-free");
+}
+
+void TestForm1::speaksTheLanguage_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QStringList>("captions"); // prompt, Clear, Quit
+    QTest::addColumn<QStringList>("menu");     // Qt's Copy and Select All, Paste number
+    QTest::addColumn<QStringList>("answer");
+    QTest::newRow("French, Canada")
+        << QStringList{"fr-CA", "fr"}
+        << QStringList{QString::fromUtf8("Entrez l'indicatif r\u00E9gional sur le clavier :"),
+                       "Effacer", "Quitter"}
+        << QStringList{"Copier", QString::fromUtf8("Tout s\u00E9lectionner"),
+                       QString::fromUtf8("Coller le num\u00E9ro")}
+        << QStringList{"Indicatif :         212", "Heure :            15 h 07.",
+                       QString::fromUtf8("\u00C9tat :               New York"),
+                       "Lieu :               New York"};
+    QTest::newRow("Spanish, Spain")
+        << QStringList{"es-ES", "es"}
+        << QStringList{QString::fromUtf8("Marque el c\u00F3digo de \u00E1rea en el teclado num\u00E9rico:"),
+                       "Borrar", "Salir"}
+        << QStringList{"Copiar", "Seleccionar todo", QString::fromUtf8("Pegar n\u00FAmero")}
+        << QStringList{QString::fromUtf8("C\u00F3digo de \u00E1rea: 212"), "Hora:                 15:07.",
+                       "Estado:              New York", "Lugar:                New York"};
+    const QStringList english{"Please enter Area Code by clicking on the number pad:", "Clear",
+                              "Quit"};
+    const QStringList englishMenu{"Copy", "Select All", "Paste number"};
+    const QStringList nyc{"Area Code:      212", "Time:              3:07 PM.",
+                          "State:             New York", "Location:         New York"};
+    QTest::newRow("English first") << QStringList{"en-US", "fr-CA"} << english << englishMenu << nyc;
+    QTest::newRow("no translation") << QStringList{"de-DE", "de"} << english << englishMenu << nyc;
+}
+
+// The window in the desktop's language, Qt's own words included, as the program starts it.
+void TestForm1::speaksTheLanguage()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, menu);
+    QFETCH(QStringList, answer);
+    const QLocale before;
+    const QList<QTranslator *> translators = SpeakLanguage(*qApp, languages);
+    form = std::make_unique<Form1>(testing::januaryClock, ZoneRules::Carried);
+    for (QTranslator *translator : translators)
+        QCoreApplication::removeTranslator(translator);
+    QLocale::setDefault(before);
+    form->show();
+    QCOMPARE((QStringList{control<QLabel>("Label2")->text(),
+                          control<QPushButton>("Command2")->text(),
+                          control<QPushButton>("Command3")->text()}),
+             captions);
+    for (QChar key : QStringLiteral("212"))
+        click(key);
+    QCOMPARE(result(), answer);
+    // The menu is made as it opens, so Qt's words are read with the translators in place.
+    for (QTranslator *translator : translators)
+        QCoreApplication::installTranslator(translator);
+    auto *text1 = control<QPlainTextEdit>("Text1");
+    emit text1->customContextMenuRequested(QPoint(5, 5));
+    QMenu *popup = nullptr;
+    QTRY_VERIFY((popup = qApp->activePopupWidget() ? qobject_cast<QMenu *>(qApp->activePopupWidget())
+                                                   : nullptr));
+    QStringList shown;
+    for (QAction *action : popup->actions())
+        shown << action->text().remove(u'&').section(u'\t', 0, 0);
+    popup->close();
+    for (QTranslator *translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    for (const QString &item : menu)
+        QVERIFY2(shown.contains(item), qPrintable(item + " not in " + shown.join(u'|')));
 }
 
 void TestForm1::resultCanBeCopied()
