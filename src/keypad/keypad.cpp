@@ -34,10 +34,17 @@ QString translated(QLatin1StringView text)
 
 Wording Wording::current()
 {
-    Wording words{translated(CodeLabel), translated(TimeLabel),     translated(AlsoLabel),
-                  translated(StateLabel), translated(LocationLabel), translated(ServiceLabel),
-                  translated(Apology),    translated(NoClock),       translated(NoNumber),
-                  {},                     {}};
+    Wording words{translated(CodeLabel),
+                  translated(TimeLabel),
+                  translated(AlsoLabel),
+                  translated(StateLabel),
+                  translated(LocationLabel),
+                  translated(ServiceLabel),
+                  translated(Apology),
+                  translated(NoClock),
+                  translated(NoNumber),
+                  {},
+                  {}};
     for (const char *kind : ServiceKinds)
         words.kinds.append({QLatin1StringView(kind), QCoreApplication::translate(Context, kind)});
     const QString outside = QCoreApplication::translate(Context, Outside);
@@ -214,9 +221,8 @@ void KeypadEntry::appendOtherClockLines(int ownMinute, const QDateTime &now)
             line->clocks[std::size_t(line->count++)] = &other;
     }
     for (const Line &line : std::span(shown).first(std::size_t(lines))) {
-        ResultText +=
-            LineBreak + words.also +
-            FormatZoneTime(line.minute / 60, line.minute % 60, words.timeWriting) + u" (";
+        ResultText += LineBreak + words.also +
+                      FormatZoneTime(line.minute / 60, line.minute % 60, words.timeWriting) + u" (";
         int named = 0;
         for (std::size_t rank = 0; rank < 2; ++rank)
             for (const OtherClock *clock : std::span(line.clocks).first(std::size_t(line.count))) {

@@ -23,11 +23,12 @@ inline constexpr QLatin1StringView LocationLabel(QT_TRANSLATE_NOOP("Answer", "Lo
 inline constexpr QLatin1StringView Apology(QT_TRANSLATE_NOOP("Answer", "Sorry, no such area code"));
 // A code in service for no one place: its kind where a place's state would be.
 inline constexpr QLatin1StringView ServiceLabel(QT_TRANSLATE_NOOP("Answer", "Service:          "));
-inline constexpr QLatin1StringView NoClock(QT_TRANSLATE_NOOP("Answer", "none: not tied to one place"));
+inline constexpr QLatin1StringView NoClock(QT_TRANSLATE_NOOP("Answer",
+                                                             "none: not tied to one place"));
 inline constexpr QLatin1StringView LineBreak("\r\n");
 // What text given to the window as a number gets where it holds none of the plan's.
-inline constexpr QLatin1StringView NoNumber(
-    QT_TRANSLATE_NOOP("Answer", "No North American telephone number there"));
+inline constexpr QLatin1StringView
+    NoNumber(QT_TRANSLATE_NOOP("Answer", "No North American telephone number there"));
 
 // The answer's words in the language the program speaks, and how it writes the time.
 struct Wording {

@@ -5,16 +5,16 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QMenu>
-#include <QShortcut>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QFontInfo>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QTimer>
@@ -58,13 +58,13 @@ QStringList noticeLines()
 {
     // The words are translated; the addresses are not.
     return {QString(),
-                                   Form1::tr("Register at"),
-                                   QStringLiteral("quorvanta.example"),
-                                   Form1::tr("to get updates"),
-                                   Form1::tr("and support. Send"),
-                                   Form1::tr("errors to "),
-                                   QStringLiteral("bugs@quorvanta.example"),
-                                   QString()};
+            Form1::tr("Register at"),
+            QStringLiteral("quorvanta.example"),
+            Form1::tr("to get updates"),
+            Form1::tr("and support. Send"),
+            Form1::tr("errors to "),
+            QStringLiteral("bugs@quorvanta.example"),
+            QString()};
 }
 
 // The notice box cannot grow, so it takes the largest pixel size of the platform's font at which

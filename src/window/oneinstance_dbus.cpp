@@ -116,9 +116,9 @@ bool Window::take()
 
 bool Window::handOver(const Request &request)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(Name, Path, Interface,
-                                                       request.hasNumber ? QStringLiteral("Open")
-                                                                         : QStringLiteral("Activate"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        Name, Path, Interface,
+        request.hasNumber ? QStringLiteral("Open") : QStringLiteral("Activate"));
     if (request.hasNumber)
         call << QStringList{dialhour::PlanLink(request.number)};
     call << platformData();

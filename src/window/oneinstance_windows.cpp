@@ -21,7 +21,7 @@ constexpr ULONG_PTR Number = 1;
 constexpr DWORD LongestLink = 64 * 1024;
 // The owner makes its window right after the mutex; a start that finds the mutex but not yet
 // the window waits this long for it.
-constexpr int WindowWait = 1000; // milliseconds
+constexpr int WindowWait = 1000;    // milliseconds
 constexpr UINT SendTimeout = 10000; // milliseconds
 const wchar_t ClassName[] = L"" DIALHOUR_APP_ID L".requests";
 
@@ -40,8 +40,8 @@ LRESULT CALLBACK receive(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
         return DefWindowProcW(hwnd, message, wparam, lparam);
     auto *window = reinterpret_cast<Window *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     const auto *data = reinterpret_cast<const COPYDATASTRUCT *>(lparam);
-    if (!window || data->dwData >> 8 != Magic || data->cbData > LongestLink * sizeof(wchar_t)
-        || data->cbData % sizeof(wchar_t))
+    if (!window || data->dwData >> 8 != Magic || data->cbData > LongestLink * sizeof(wchar_t) ||
+        data->cbData % sizeof(wchar_t))
         return FALSE;
     // The sender is given the answer at once; the window answers from the event loop.
     Request request;
@@ -49,8 +49,8 @@ LRESULT CALLBACK receive(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
     if (request.hasNumber)
         request.number = QString::fromWCharArray(static_cast<const wchar_t *>(data->lpData),
                                                  qsizetype(data->cbData / sizeof(wchar_t)));
-    QMetaObject::invokeMethod(window, [window, request] { window->received(request); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window, [window, request] { window->received(request); }, Qt::QueuedConnection);
     return TRUE;
 }
 
@@ -106,8 +106,8 @@ bool Window::handOver(const Request &request)
     const std::wstring name = sessionObjectName();
     HWND owner = nullptr;
     for (QDeadlineTimer deadline(WindowWait);
-         !(owner = FindWindowExW(HWND_MESSAGE, nullptr, ClassName, name.c_str()))
-         && !deadline.hasExpired();)
+         !(owner = FindWindowExW(HWND_MESSAGE, nullptr, ClassName, name.c_str())) &&
+         !deadline.hasExpired();)
         QThread::msleep(10);
     if (!owner)
         return false;
@@ -115,16 +115,16 @@ bool Window::handOver(const Request &request)
     DWORD process = 0;
     GetWindowThreadProcessId(owner, &process);
     AllowSetForegroundWindow(process);
-    const std::wstring link = request.hasNumber ? dialhour::PlanLink(request.number).toStdWString()
-                                                : std::wstring();
+    const std::wstring link =
+        request.hasNumber ? dialhour::PlanLink(request.number).toStdWString() : std::wstring();
     COPYDATASTRUCT data = {};
     data.dwData = Magic << 8 | (request.hasNumber ? Number : Front);
     data.cbData = DWORD(link.size() * sizeof(wchar_t));
     data.lpData = const_cast<wchar_t *>(link.data());
     DWORD_PTR taken = FALSE;
     return SendMessageTimeoutW(owner, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                               SMTO_ABORTIFHUNG | SMTO_BLOCK, SendTimeout, &taken)
-        && taken == TRUE;
+                               SMTO_ABORTIFHUNG | SMTO_BLOCK, SendTimeout, &taken) &&
+           taken == TRUE;
 }
 
 } // namespace oneinstance

@@ -297,8 +297,8 @@ QString FormatZoneTime(int hour, int minute, const TimeWriting &writing)
     if (!writing.locale)
         return FormatZoneTime(hour, minute);
     const bool callingHours = hour >= 8 && hour <= 17;
-    return writing.locale->toString(QTime(hour, minute), QLocale::ShortFormat)
-        + (callingHours ? writing.within : writing.outside);
+    return writing.locale->toString(QTime(hour, minute), QLocale::ShortFormat) +
+           (callingHours ? writing.within : writing.outside);
 }
 
 } // namespace dialhour
