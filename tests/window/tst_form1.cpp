@@ -608,6 +608,13 @@ void TestForm1::answerInView_data()
                                     "Kaunakakai, Lahaina & Wailuku";
     QTest::newRow("whole number") << "+1 850-224-0100" << "Location:         Tallahassee, FL";
     QTest::newRow("short answer") << "212" << "Location:         New York";
+    // In the languages whose labels are longest.
+    QTest::newRow("867, French") << "fr:867"
+                                 << "Lieu :               Yukon, Northwest Territories & Nunavut";
+    QTest::newRow("867, Spanish") << "es:867"
+                                  << "Lugar:                Yukon, Northwest Territories & Nunavut";
+    QTest::newRow("premium-rate, Spanish") << "es:900"
+                                        << "Servicio:            Tarifa especial (llamadas con recargo)";
 }
 
 // Every line of an answer in view: nothing to scroll to, at any scale, and still readable.
@@ -615,6 +622,18 @@ void TestForm1::answerInView()
 {
     QFETCH(QString, given);
     QFETCH(QString, lastLine);
+    if (given.contains(u':') && !given.startsWith(u'+')) {
+        const QLocale before;
+        const QList<QTranslator *> translators = SpeakLanguage(*qApp, {given.section(u':', 0, 0)});
+        form = std::make_unique<Form1>(testing::januaryClock, ZoneRules::Carried);
+        for (QTranslator *translator : translators) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(before);
+        form->show();
+        given = given.section(u':', 1);
+    }
     auto *text1 = control<QPlainTextEdit>("Text1");
     if (given.size() == 3)
         for (QChar key : given)
