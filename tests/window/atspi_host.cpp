@@ -3,13 +3,17 @@
 // at 20:07:10 and runs, so that 3:07 PM turns to 3:08 PM 50 seconds after the start.
 #include "support.h"
 #include "window/form1.h"
+#include "window/language.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QElapsedTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // In the desktop's language, as the program itself starts.
+    SpeakLanguage(app, QLocale::system().uiLanguages());
     QElapsedTimer running;
     running.start();
     const bool runs = QApplication::arguments().contains(QStringLiteral("--clock-runs"));

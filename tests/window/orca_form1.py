@@ -16,12 +16,23 @@ import time
 
 import pyatspi
 
-PROMPT = "Please enter Area Code by clicking on the number pad:"
-# The host program's fixed clock: 3:07 PM in New York.
-ANSWER = "Area Code: 212 Time: 3:07 PM. State: New York Location: New York"
-# On X a whole number is pasted first: its exchange's place and clock, Tallahassee's Eastern.
+# The window's language, DIALHOUR_LANG (a LANG value), or English; Orca speaks its own, English.
+LANGUAGE = os.environ.get("DIALHOUR_LANG", "")
+# The host program's fixed clock: 3:07 PM in New York. On X a whole number is pasted first: its
+# exchange's place and clock, Tallahassee's Eastern. The code's line starts every answer; the
+# minute turns to that text.
+WORDS = {
+    "": ("Please enter Area Code by clicking on the number pad:",
+         "Area Code: 212 Time: 3:07 PM. State: New York Location: New York",
+         "Area Code: 850 Time: 3:07 PM. State: Florida Location: Tallahassee, FL",
+         "Area Code:", "3:08 PM."),
+    "fr": ("Entrez l'indicatif régional sur le clavier :",
+           "Indicatif : 212 Heure : 15 h 07. État : New York Lieu : New York",
+           "Indicatif : 850 Heure : 15 h 07. État : Florida Lieu : Tallahassee, FL",
+           "Indicatif :", "15 h 08."),
+}
+PROMPT, ANSWER, NUMBER_ANSWER, CODE_LINE, TURNED = WORDS[LANGUAGE[:2]]
 NUMBER = "(850) 224-0100"
-NUMBER_ANSWER = "Area Code: 850 Time: 3:07 PM. State: Florida Location: Tallahassee, FL"
 # What one Orca says and another words differently: a trailing period, a role's name before a
 # notification, and the role of a button ("push button" in Orca 43, "button" in Orca 48).
 TITLE = re.compile(r"Dialhour frame\.?")
@@ -78,12 +89,12 @@ def shown(name, what, seconds):
 
 
 def minute_turned(app):
-    """The result box's time line once it shows 3:08 PM."""
+    """The result box's time line once it shows the minute after the answer's."""
     found = pyatspi.findDescendant(
         app, lambda node: node.getRole() == pyatspi.ROLE_TEXT and node.name == "Result")
     text = found.queryText() if found else None
     line = text.getText(0, text.characterCount).split("\n")[1:2] if text else []
-    return line[0] if line and "3:08 PM." in line[0] else None
+    return line[0] if line and TURNED in line[0] else None
 
 
 def one_focused(app):
@@ -129,6 +140,8 @@ def main():
             sys.exit(f"FAIL: Orca ended with {orca.returncode}; is another Orca running?")
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_QPA_PLATFORM="wayland" if WAYLAND else "xcb")
+        if LANGUAGE:
+            env.update(LANG=LANGUAGE, LANGUAGE="", LC_ALL="", LC_MESSAGES="")
         app = subprocess.Popen([host] + ([] if WAYLAND else ["--clock-runs"]), env=env)
         name = os.path.basename(host)
         if WAYLAND:
@@ -165,7 +178,7 @@ def main():
             turned = shown(name, minute_turned, 90)
             print(f"the answer's minute turned: {turned!r}")
             if not turned:
-                sys.exit("FAIL: the answer still showed 3:07 PM 90 s after it was keyed")
+                sys.exit(f"FAIL: the answer did not turn to {TURNED} 90 s after it was keyed")
             # Paced as a person listens: time for Orca to say anything it would say of it.
             time.sleep(3)
             # Orca writes its log in blocks and loses the last one as it is ended: a few
@@ -216,7 +229,7 @@ def main():
     said = sum(PROMPT in line for line in everything)
     check(said == 1, f"the prompt was said {said} times")
     # Heard once, when it was asked for: not again, nor its new time, as the minute turns.
-    answers = [line for line in everything if "Area Code:" in line or "3:08" in line]
+    answers = [line for line in everything if CODE_LINE in line or TURNED[:-1] in line]
     expected = [ANSWER] if WAYLAND else [NUMBER_ANSWER, ANSWER]
     check(answers == expected, f"the answers were heard as {answers!r}")
     if len(spans) == len(presses) + 1:
@@ -225,7 +238,7 @@ def main():
         check(third == ["space", ANSWER],
               f"after the third digit Orca said {third!r}")
         earlier = [line for span in spans[:digits[2] + 1] for line in span]
-        check(not any("Area Code:" in line for line in earlier),
+        check(not any(CODE_LINE in line for line in earlier),
               f"something before the answer was spoken: {earlier!r}")
         # The focus stayed on the pad's 2: one step back is the 1 (after "Tab", where Orca echoes
         # the key itself).
