@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>Sorry, no such area code</source>
-        <translation>Désolé, cet indicatif n&apos;existe pas</translation>
+        <translation>Désolé, cet indicatif n'existe pas</translation>
     </message>
     <message>
         <source>Service:          </source>
@@ -81,15 +81,15 @@
     </message>
     <message>
         <source>and support. Send</source>
-        <translation>et l&apos;assistance. Erreurs</translation>
+        <translation>et l'assistance.</translation>
     </message>
     <message>
         <source>errors to </source>
-        <translation>à </translation>
+        <translation>Erreurs à </translation>
     </message>
     <message>
         <source>Please enter Area Code by clicking on the number pad:</source>
-        <translation>Entrez l&apos;indicatif régional sur le clavier :</translation>
+        <translation>Entrez l'indicatif régional sur le clavier :</translation>
     </message>
     <message>
         <source>Result</source>
@@ -120,7 +120,7 @@
     <name>main</name>
     <message>
         <source>The time, call advice and places of a North American area code.</source>
-        <translation>L&apos;heure, le conseil d&apos;appel et les lieux d&apos;un indicatif régional nord-américain.</translation>
+        <translation>L'heure, le conseil d'appel et les lieux d'un indicatif régional nord-américain.</translation>
     </message>
     <message>
         <source>A telephone number or tel: link to answer.</source>

@@ -25,13 +25,13 @@ WORDS = {
     "": ("Please enter Area Code by clicking on the number pad:",
          "Area Code: 212 Time: 3:07 PM. State: New York Location: New York",
          "Area Code: 850 Time: 3:07 PM. State: Florida Location: Tallahassee, FL",
-         "Area Code:", "3:08 PM."),
+         "Area Code:", "3:08 PM.", "Result"),
     "fr": ("Entrez l'indicatif régional sur le clavier :",
            "Indicatif : 212 Heure : 15 h 07. État : New York Lieu : New York",
            "Indicatif : 850 Heure : 15 h 07. État : Florida Lieu : Tallahassee, FL",
-           "Indicatif :", "15 h 08."),
+           "Indicatif :", "15 h 08.", "Résultat"),
 }
-PROMPT, ANSWER, NUMBER_ANSWER, CODE_LINE, TURNED = WORDS[LANGUAGE[:2]]
+PROMPT, ANSWER, NUMBER_ANSWER, CODE_LINE, TURNED, RESULT = WORDS[LANGUAGE[:2]]
 NUMBER = "(850) 224-0100"
 # What one Orca says and another words differently: a trailing period, a role's name before a
 # notification, and the role of a button ("push button" in Orca 43, "button" in Orca 48).
@@ -91,7 +91,7 @@ def shown(name, what, seconds):
 def minute_turned(app):
     """The result box's time line once it shows the minute after the answer's."""
     found = pyatspi.findDescendant(
-        app, lambda node: node.getRole() == pyatspi.ROLE_TEXT and node.name == "Result")
+        app, lambda node: node.getRole() == pyatspi.ROLE_TEXT and node.name == RESULT)
     text = found.queryText() if found else None
     line = text.getText(0, text.characterCount).split("\n")[1:2] if text else []
     return line[0] if line and TURNED in line[0] else None
