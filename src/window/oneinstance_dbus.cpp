@@ -19,7 +19,7 @@ const QString Path = u'/' + QString(Name).replace(u'.', u'/');
 const QString Interface = QStringLiteral("org.freedesktop.Application");
 // Longer than any answer takes; a window that does not answer by then is hung, and a start
 // of its own is better than none.
-constexpr int CallTimeout = 10000; // milliseconds
+constexpr int CallTimeout = 30000; // milliseconds
 // A number is a few characters; anything longer than this that reaches the window is not one.
 constexpr qsizetype LongestLink = 64 * 1024;
 

@@ -22,7 +22,9 @@ constexpr DWORD LongestLink = 64 * 1024;
 // The owner makes its window right after the mutex; a start that finds the mutex but not yet
 // the window waits this long for it.
 constexpr int WindowWait = 1000;    // milliseconds
-constexpr UINT SendTimeout = 10000; // milliseconds
+// Not SMTO_ABORTIFHUNG: a window busy for a few seconds on a loaded machine is not hung, and
+// a start that gave up on it would open a second window.
+constexpr UINT SendTimeout = 30000; // milliseconds
 const wchar_t ClassName[] = L"" DIALHOUR_APP_ID L".requests";
 
 // Local\ is the user's session; the user's name keeps another account in it (runas) apart.
@@ -123,7 +125,7 @@ bool Window::handOver(const Request &request)
     data.lpData = const_cast<wchar_t *>(link.data());
     DWORD_PTR taken = FALSE;
     return SendMessageTimeoutW(owner, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                               SMTO_ABORTIFHUNG | SMTO_BLOCK, SendTimeout, &taken) &&
+                               SMTO_BLOCK, SendTimeout, &taken) &&
            taken == TRUE;
 }
 
