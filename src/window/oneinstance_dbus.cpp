@@ -13,7 +13,7 @@
 namespace oneinstance {
 namespace {
 
-// The desktop entry's id, as the Desktop Entry specification's D-Bus activation asks.
+// The desktop entry's id, which desktops use to start it through the bus.
 const QString Name = QStringLiteral(DIALHOUR_APP_ID);
 const QString Path = u'/' + QString(Name).replace(u'.', u'/');
 const QString Interface = QStringLiteral("org.freedesktop.Application");
