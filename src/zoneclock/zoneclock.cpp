@@ -297,8 +297,11 @@ QString FormatZoneTime(int hour, int minute, const TimeWriting &writing)
     if (!writing.locale)
         return FormatZoneTime(hour, minute);
     const bool callingHours = hour >= 8 && hour <= 17;
-    return writing.locale->toString(QTime(hour, minute), QLocale::ShortFormat) +
-           (callingHours ? writing.within : writing.outside);
+    QString time = writing.locale->toString(QTime(hour, minute), QLocale::ShortFormat);
+    // "2:34 p. m." already ends the sentence that the advice's period would end again.
+    if (time.endsWith(u'.'))
+        time.chop(1);
+    return time + (callingHours ? writing.within : writing.outside);
 }
 
 } // namespace dialhour
