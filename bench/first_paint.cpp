@@ -1,10 +1,13 @@
 // Shows Dialhour's window, or with "bare" the yardstick's, and quits as soon as it has been
 // drawn once: a fixed amount of work from start to first paint, for counting instructions with
-// valgrind --tool=callgrind, which is repeatable where timings are not.
+// valgrind --tool=callgrind, which is repeatable where timings are not. Dialhour's window speaks
+// the desktop's language, as the program does.
 #include "window/form1.h"
+#include "window/language.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstring>
@@ -38,6 +41,7 @@ int main(int argc, char *argv[])
         label->setFixedSize(288, 274);
         window = std::move(label);
     } else {
+        SpeakLanguage(app, QLocale::system().uiLanguages());
         window = std::make_unique<Form1>();
     }
     QuitAfterFirstPaint quit;

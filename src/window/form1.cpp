@@ -67,9 +67,30 @@ QStringList noticeLines()
             QString()};
 }
 
+// The font at the largest pixel size, from `base`'s own down to 7, at which `fits` holds; 7 where
+// none does. `needed` is what the text takes at `base`'s size, against `room`. Widths grow almost
+// in step with the size, so the search starts at the size in proportion rather than trying every
+// size down: each size tried is a font loaded, which costs start-up. Below 7 pixels text is
+// unreadable.
+template <typename Fits>
+QFont shrunkToFit(const QFont &base, qreal needed, qreal room, const Fits &fits)
+{
+    constexpr int smallest = 7;
+    const int own = QFontInfo(base).pixelSize();
+    if (own <= smallest || fits(base))
+        return base;
+    int pixels = std::clamp(int(own * room / needed), smallest, own - 1);
+    QFont font = base;
+    font.setPixelSize(pixels);
+    while (pixels > smallest && !fits(font))
+        font.setPixelSize(--pixels);
+    return font;
+}
+
 // The notice box cannot grow, so it takes the largest pixel size of the platform's font at which
 // every line fits whole, addresses included. Pixels, not points: the box is measured in pixels
-// and must not overflow when the desktop's font DPI is raised.
+// and must not overflow when the desktop's font DPI is raised. Where none fits, the notice
+// would rather wrap between words.
 QFont noticeFont(const QFont &base, QSizeF room)
 {
     const auto widest = [](const QFont &font) {
@@ -79,23 +100,10 @@ QFont noticeFont(const QFont &base, QSizeF room)
             width = std::max(width, metrics.horizontalAdvance(line));
         return width;
     };
-    const auto fits = [&room](const QFont &font, qreal width) {
-        return width <= room.width() &&
+    return shrunkToFit(base, widest(base), room.width(), [&](const QFont &font) {
+        return widest(font) <= room.width() &&
                QFontMetricsF(font).lineSpacing() * noticeLines().size() <= room.height();
-    };
-    const qreal baseWidth = widest(base);
-    if (fits(base, baseWidth))
-        return base;
-    // Widths grow almost in step with the size, so the search starts next to the answer rather
-    // than trying every size down: each size tried is a font loaded at start-up. Below 7 pixels
-    // text is unreadable, so the notice would rather wrap between words.
-    constexpr int smallest = 7;
-    int pixels = std::max(smallest, int(QFontInfo(base).pixelSize() * room.width() / baseWidth));
-    QFont font = base;
-    font.setPixelSize(pixels);
-    while (pixels > smallest && !fits(font, widest(font)))
-        font.setPixelSize(--pixels);
-    return font;
+    });
 }
 
 // The height of `text` laid out as the result box lays it out: each line wrapped at `width`.
@@ -162,12 +170,14 @@ QPushButton *button(QWidget *parent, const QString &caption, const QString &name
     button->setAccessibleName(caption);
     button->setGeometry(geometry);
     // The buttons cannot grow: a caption longer than English's ("Effacer", "Quitter") takes
-    // the largest smaller size at which it fits whole, down to 7 pixels.
+    // the largest smaller size at which it fits whole.
     constexpr int margins = 8;
-    QFont font = button->font();
-    for (int pixels = QFontInfo(font).pixelSize();
-         pixels > 7 && QFontMetrics(font).horizontalAdvance(caption) + margins > geometry.width();)
-        font.setPixelSize(--pixels);
+    const int room = geometry.width() - margins;
+    const auto width = [&caption](const QFont &font) {
+        return QFontMetrics(font).horizontalAdvance(caption);
+    };
+    const QFont font = shrunkToFit(button->font(), width(button->font()), room,
+                                   [&](const QFont &candidate) { return width(candidate) <= room; });
     if (font != button->font())
         button->setFont(font);
     // Enter on a focused button presses it, as Space does.

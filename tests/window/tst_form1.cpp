@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleHints>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -525,6 +526,16 @@ void TestForm1::speaksTheLanguage()
                           control<QPushButton>("Command2")->text(),
                           control<QPushButton>("Command3")->text()}),
              captions);
+    // Each caption shows whole inside its button, as the style draws it.
+    for (const char *name : {"Command2", "Command3"}) {
+        auto *button = control<QPushButton>(name);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents,
+                                                             &option, button);
+        QVERIFY2(QFontMetrics(button->font()).horizontalAdvance(button->text()) <= inside.width(),
+                 qPrintable(button->text() + " is cut off"));
+    }
     for (QChar key : QStringLiteral("212"))
         click(key);
     QCOMPARE(result(), answer);
