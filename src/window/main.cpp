@@ -72,15 +72,16 @@ int main(int argc, char *argv[])
     const QStringList words = options.positionalArguments();
     const QString number = words.join(u' ');
 
+    // Built before the name is asked for, so that the two overlap; a start that hands its number
+    // over never shows it.
     oneinstance::Window one;
+    Form1 window;
     if (!one.take()) {
         if (one.handOver({number, !words.isEmpty()}))
             return 0;
         // The window ended as it was asked: this start may be the window now.
         one.take();
     }
-
-    Form1 window;
     window.show();
     if (!words.isEmpty())
         window.numberGiven(number);

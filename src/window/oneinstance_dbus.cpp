@@ -10,6 +10,9 @@
 #include <QDBusReply>
 #include <QVariantMap>
 
+#include <optional>
+#include <thread>
+
 namespace oneinstance {
 namespace {
 
@@ -84,21 +87,36 @@ private:
 };
 
 struct Window::Platform {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    // Connecting to the bus is the longest step of taking the name, about a millisecond: it is
+    // made on another thread while the window is built.
+    std::thread connecting;
+    std::optional<QDBusConnection> connection;
     bool exported = false;
+
+    QDBusConnection &bus()
+    {
+        if (connecting.joinable())
+            connecting.join();
+        return *connection;
+    }
 };
 
 Window::Window(QObject *parent)
     : QObject(parent)
     , platform(std::make_unique<Platform>())
 {
+    platform->connecting =
+        std::thread([platform = platform.get()] { platform->connection = QDBusConnection::sessionBus(); });
 }
 
-Window::~Window() = default;
+Window::~Window()
+{
+    platform->bus();
+}
 
 bool Window::take()
 {
-    QDBusConnection &bus = platform->bus;
+    QDBusConnection &bus = platform->bus();
     // No session bus: a window of its own, at once.
     if (!bus.isConnected() || !bus.interface())
         return true;
@@ -124,7 +142,7 @@ bool Window::handOver(const Request &request)
     call << platformData();
     // Not started by the bus: a start that finds the name gone opens its own window.
     call.setAutoStartService(false);
-    const QDBusMessage reply = platform->bus.call(call, QDBus::Block, CallTimeout);
+    const QDBusMessage reply = platform->bus().call(call, QDBus::Block, CallTimeout);
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
