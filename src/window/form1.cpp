@@ -176,8 +176,9 @@ QPushButton *button(QWidget *parent, const QString &caption, const QString &name
     const auto width = [&caption](const QFont &font) {
         return QFontMetrics(font).horizontalAdvance(caption);
     };
-    const QFont font = shrunkToFit(button->font(), width(button->font()), room,
-                                   [&](const QFont &candidate) { return width(candidate) <= room; });
+    const QFont font =
+        shrunkToFit(button->font(), width(button->font()), room,
+                    [&](const QFont &candidate) { return width(candidate) <= room; });
     if (font != button->font())
         button->setFont(font);
     // Enter on a focused button presses it, as Space does.

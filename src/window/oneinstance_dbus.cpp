@@ -105,8 +105,8 @@ Window::Window(QObject *parent)
     : QObject(parent)
     , platform(std::make_unique<Platform>())
 {
-    platform->connecting =
-        std::thread([platform = platform.get()] { platform->connection = QDBusConnection::sessionBus(); });
+    platform->connecting = std::thread(
+        [platform = platform.get()] { platform->connection = QDBusConnection::sessionBus(); });
 }
 
 Window::~Window()
