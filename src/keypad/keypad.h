@@ -49,18 +49,19 @@ struct Wording {
 struct PlanNumber {
     int areaCode = 0;
     int exchange = 0;
+    // Every digit read, letters as the keypad's: ten for a whole number, three for a code.
+    QString digits;
 };
 
-// The first North American number in `text`, as people copy them: "+1 (212) 555-0100",
-// "1.212.555.0100", "00 1 212 555 0100", "tel:+1-212-555-0100;ext=204", "1-800-FLOWERS", full-width
-// forms, or three digits alone. Unset where there is none, or where the first number has another
-// country code: no code is guessed from part of a foreign number. Any text, of any length, is
-// read once through.
+// The North American number that a person reading `text` would dial, as people copy them:
+// "+1 (212) 555-0100", "1.212.555.0100", "00 1 212 555 0100", "tel:+1-212-555-0100;ext=204",
+// "1-800-FLOWERS", full-width forms, or three digits alone. Numbers of other countries are read
+// past; a telephone goes before a fax where the text labels them. Unset where there is none. Any
+// text, of any length, is read once through.
 std::optional<PlanNumber> NumberInText(QStringView text);
 
-// A tel: link that NumberInText reads as it reads `text`, a few characters long whatever the
-// text's length: how a number crosses to another process. Its last four digits are not the
-// text's: no answer reads them.
+// A tel: link that NumberInText reads as the number it reads in `text`, whatever the text's
+// length: how a number crosses to another process.
 QString PlanLink(QStringView text);
 
 // Turns digit presses into an area code and answers it once it has three significant digits.

@@ -5,19 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace dialhour {
 namespace {
 
-// Between the groups of a number: spaces of every width, no-break ones too; dots, middle dots,
-// hyphens and every other dash; the minus sign some editors put for a hyphen; the soft hyphen
-// that copied web text hides; parentheses and slashes.
-bool isSeparator(QChar c)
-{
-    return c.isSpace() || c == u'.' || c == u'-' || c == u'(' || c == u')' || c == u'/' ||
-           c == u'\u2212' || c == u'\u00AD' || c == u'\u00B7' || c == u'\u2027' || c == u'\u30FB' ||
-           c.category() == QChar::Punctuation_Dash;
-}
+using namespace Qt::StringLiterals;
 
 // Chinese, Japanese, Thai and the like run a number into the words around it.
 bool writesNoSpaces(QChar c)
@@ -35,8 +28,66 @@ bool writesNoSpaces(QChar c)
     case QChar::Script_Yi:
         return true;
     default:
-        return false;
+        // The long-vowel mark is written in katakana words but belongs to no one script.
+        return c == u'\u30FC' || c.unicode() >= 0xFF00;
     }
+}
+
+// Text as a reader sees it: invisible format characters dropped wherever they stand (web pages
+// put them in numbers to stop phone links); full-width forms, as East Asian input methods type
+// them, as their ASCII forms; a long-vowel mark between digits, typed for a dash, as a dash; the
+// no-break spaces of HTML source as spaces. Text with none of these is its own clean form.
+QString cleaned(QStringView text)
+{
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() < 0x80 && c != u'&';
+    });
+    if (plain)
+        return text.toString();
+    static constexpr std::array<QStringView, 3> Spaces{u"&nbsp;", u"&#160;", u"&#xa0;"};
+    QString out;
+    out.reserve(text.size());
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        QChar c = text[i];
+        if (c.category() == QChar::Other_Format)
+            continue;
+        if (c == u'&') {
+            const QStringView rest = text.sliced(i, std::min<qsizetype>(6, size - i));
+            const auto space = std::find_if(Spaces.begin(), Spaces.end(), [rest](QStringView s) {
+                return rest.compare(s, Qt::CaseInsensitive) == 0;
+            });
+            if (space != Spaces.end()) {
+                out += u' ';
+                i += space->size() - 1;
+                continue;
+            }
+        }
+        if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
+            c = QChar(char16_t(c.unicode() - 0xFF01 + 0x21));
+        else if (c == u'\u3000')
+            c = u' ';
+        else if ((c == u'\u30FC' || c == u'\uFF70') && !out.isEmpty() && out.back().isDigit()) {
+            qsizetype next = i + 1;
+            while (next < size && text[next].category() == QChar::Other_Format)
+                ++next;
+            if (next < size && (text[next].isDigit() || (text[next].unicode() >= 0xFF10 &&
+                                                         text[next].unicode() <= 0xFF19)))
+                c = u'-';
+        }
+        out += c;
+    }
+    return out;
+}
+
+// Between the groups of a number: spaces of every width, no-break ones too; dots, middle dots,
+// hyphens and every other dash; the minus sign some editors put for a hyphen; parentheses and
+// slashes.
+bool isSeparator(QChar c)
+{
+    return c.isSpace() || c == u'.' || c == u'-' || c == u'(' || c == u')' || c == u'/' ||
+           c == u'\u2212' || c == u'\u00B7' || c == u'\u2027' || c == u'\u30FB' ||
+           c.category() == QChar::Punctuation_Dash;
 }
 
 // A letter standing for the keypad's digit: ABC is 2, … WXYZ 9.
@@ -50,118 +101,391 @@ int keypadLetter(QChar c)
     return digits[letter - u'A'] - '0';
 }
 
-bool isLatinLetter(QChar c)
+// The text in runs: digits, words, separators between them, and single other characters.
+struct Token {
+    enum Kind : quint8 { Digits, Letters, Separator, Plus, Wide, Other } kind;
+    // Of a separator: whether it holds a space, a mark, a bracket, or breaks the line.
+    bool space = false, mark = false, open = false, close = false, lineBreak = false;
+    qsizetype begin = 0, end = 0;
+    qsizetype size() const { return end - begin; }
+};
+
+std::vector<Token> tokens(QStringView text)
 {
-    return c.isLetter() && !writesNoSpaces(c);
+    std::vector<Token> out;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size;) {
+        const QChar c = text[i];
+        Token token{Token::Other};
+        token.begin = i;
+        if (c.isDigit()) {
+            token.kind = Token::Digits;
+            while (i < size && text[i].isDigit())
+                ++i;
+        } else if (isSeparator(c)) {
+            token.kind = Token::Separator;
+            for (; i < size && isSeparator(text[i]); ++i) {
+                const QChar s = text[i];
+                if (s.isSpace()) {
+                    token.space = true;
+                    token.lineBreak = token.lineBreak || s == u'\n' || s == u'\r' || s == u'\t' ||
+                                      s == u'\v' || s == u'\f' || s == u'\u2028' ||
+                                      s == u'\u2029';
+                } else {
+                    token.mark = true;
+                    token.open = token.open || s == u'(';
+                    token.close = token.close || s == u')';
+                }
+            }
+        } else if (writesNoSpaces(c)) {
+            token.kind = Token::Wide;
+            while (i < size && writesNoSpaces(text[i]))
+                ++i;
+        } else if (c.isLetterOrNumber() || c.isMark()) {
+            // Numbers that are not digits (fractions, numerals) join a word as letters do.
+            token.kind = Token::Letters;
+            while (i < size && (text[i].isLetterOrNumber() || text[i].isMark()) &&
+                   !text[i].isDigit() && !writesNoSpaces(text[i]))
+                ++i;
+        } else {
+            token.kind = c == u'+' ? Token::Plus : Token::Other;
+            ++i;
+        }
+        token.end = i;
+        out.push_back(token);
+    }
+    return out;
+}
+
+// The words that say what kind of number follows them, in the languages Dialhour speaks. The
+// vCard types of line ("work", "home", "voice") say nothing either way.
+enum class Label { None, Phone, Fax };
+
+Label labelOf(QStringView word)
+{
+    if (word.size() > 12)
+        return Label::None;
+    const QString lower = word.toString().toLower();
+    static const QStringList faxes{u"fax"_s,       u"f"_s,          u"fx"_s,      u"facsimile"_s,
+                                   u"telefax"_s,   u"télécopieur"_s, u"telecopieur"_s,
+                                   u"téléc"_s,     u"telec"_s,      u"facsímil"_s, u"facsimil"_s};
+    static const QStringList phones{
+        u"tel"_s,       u"t"_s,          u"phone"_s,    u"ph"_s,         u"telephone"_s,
+        u"téléphone"_s, u"tél"_s,        u"mobile"_s,   u"mobil"_s,      u"cell"_s,
+        u"cellular"_s,  u"cellulaire"_s, u"cel"_s,      u"celular"_s,    u"office"_s,
+        u"call"_s,      u"teléfono"_s,   u"telefono"_s, u"móvil"_s,      u"movil"_s,
+        u"direct"_s,    u"main"_s,       u"m"_s,        u"c"_s,          u"o"_s,
+        u"p"_s,         u"appeler"_s,    u"appelez"_s,  u"llame"_s,      u"llamar"_s};
+    if (faxes.contains(lower))
+        return Label::Fax;
+    if (phones.contains(lower))
+        return Label::Phone;
+    return Label::None;
+}
+
+// The kinds of street that follow a house number: words after one are an address, not a number.
+bool isStreetWord(QStringView word)
+{
+    static const QStringList streets{
+        u"st"_s,     u"street"_s, u"ave"_s,  u"avenue"_s, u"rd"_s,    u"road"_s,    u"blvd"_s,
+        u"dr"_s,     u"drive"_s,  u"ln"_s,   u"lane"_s,   u"way"_s,   u"ct"_s,      u"court"_s,
+        u"pl"_s,     u"place"_s,  u"pkwy"_s, u"hwy"_s,    u"suite"_s, u"ste"_s,     u"apt"_s,
+        u"floor"_s,  u"fl"_s,     u"sq"_s,   u"ter"_s,    u"cir"_s,   u"plaza"_s,   u"park"_s,
+        u"ne"_s,     u"nw"_s,     u"se"_s,   u"sw"_s,     u"north"_s, u"south"_s,   u"east"_s,
+        u"west"_s,   u"route"_s,  u"rte"_s,  u"box"_s,    u"unit"_s,  u"parkway"_s, u"highway"_s};
+    return word.size() <= 8 && streets.contains(word.toString().toLower());
+}
+
+bool isTollFree(int code)
+{
+    return code / 100 == 8 && code / 10 % 10 == code % 10 && code != 811 && code != 899;
 }
 
 // The prefixes that dial out of a country, longest first where one starts another.
 constexpr std::array<QStringView, 4> ExitCodes{u"0011", u"011", u"010", u"00"};
 
-enum class Found { Code, Foreign, Nothing };
+// Longest run of digits that any country's number has, its country code included.
+constexpr int LongestNumber = 15;
+// Shortest of the numbers written with a country code that people copy.
+constexpr int ShortestForeign = 7;
 
-struct Candidate {
-    Found found = Found::Nothing;
-    PlanNumber number;
-    // Where reading stopped: the next candidate starts no earlier.
-    qsizetype end = 0;
+enum class Prefix { None, LongDistance, International };
+
+class Reader {
+public:
+    explicit Reader(QStringView text) : text(text), t(tokens(text)) {}
+
+    std::optional<PlanNumber> find();
+
+private:
+    struct Reading {
+        PlanNumber number;
+        // The token after the number's last.
+        size_t end = 0;
+    };
+
+    QStringView of(size_t i) const { return text.sliced(t[i].begin, t[i].size()); }
+    bool is(size_t i, Token::Kind kind) const { return i < t.size() && t[i].kind == kind; }
+    // A separator that may stand inside a number: a few characters on one line.
+    bool within(size_t i) const
+    {
+        return is(i, Token::Separator) && t[i].size() <= 3 && !t[i].lineBreak;
+    }
+    // The word after the word at i, one separator between them; empty where there is none.
+    QStringView nextWord(size_t i) const
+    {
+        return within(i + 1) && is(i + 2, Token::Letters) ? of(i + 2) : QStringView();
+    }
+    bool startsAt(size_t i) const;
+    std::optional<Reading> plan(size_t i, qsizetype offset, Prefix prefix, bool opened) const;
+    std::optional<size_t> foreign(size_t i, qsizetype offset) const;
+    Label label(size_t start, size_t after) const;
+
+    QStringView text;
+    std::vector<Token> t;
 };
 
-// A number whose first character is text[at]: an optional +1, 1 or international prefix and 1,
-// then ten digits, the area code first. Digits are grouped three, three and four; letters may
-// stand for the last seven's digits, grouped by hyphens or dots in any way, where the number is
-// set apart as one (a prefix, brackets or a hyphen after the code), never from words after a
-// number. Separators
-// stand only between the groups, so that no code is read across two other numbers.
-Candidate readNumber(QStringView text, qsizetype at)
+// Whether a number may begin at token i: not inside a word or a longer number ("ID4125550100",
+// "415-666-7777" from its 666, "9:00", "$20.00", "21.6.1984"), nor after a currency sign or a
+// number sign, but right after words that take no spaces.
+bool Reader::startsAt(size_t i) const
 {
-    const qsizetype size = text.size();
-    qsizetype i = at;
-    // Up to three separators between two digits: "(212) 555", ") - ". Which kinds were skipped.
-    struct Skipped {
-        bool marks = false, spaces = false;
-    };
-    const auto skipSeparators = [&] {
-        Skipped skipped;
-        for (int n = 0; n < 3 && i < size && isSeparator(text[i]); ++n, ++i)
-            (text[i].isSpace() ? skipped.spaces : skipped.marks) = true;
-        return skipped;
-    };
-    const auto foreign = [&] {
-        while (i < size && (text[i].isDigit() || isSeparator(text[i])))
-            ++i;
-        return Candidate{Found::Foreign, {}, i};
-    };
-    bool prefixed = false;
-    skipSeparators();
-    if (i < size && text[i] == u'+') {
-        ++i;
-        while (i < size && text[i].isSpace())
-            ++i;
-        if (i >= size || !text[i].isDigit())
-            return {Found::Nothing, {}, i};
-        // Another country code: the rest of its number is read past, never taken for ours.
-        if (text[i].digitValue() != 1)
-            return foreign();
-        ++i;
-        prefixed = true;
-    } else if (i < size && text[i].digitValue() == 0) {
-        // Dialled from abroad: an exit code, then 1 for this plan or another country's code.
-        // No number of ours starts with 0 at all.
-        const QStringView rest = text.sliced(i);
-        const auto exit = std::find_if(ExitCodes.begin(), ExitCodes.end(),
-                                       [rest](QStringView code) { return rest.startsWith(code); });
-        if (exit == ExitCodes.end())
-            return {Found::Nothing, {}, i + 1};
-        i += exit->size();
-        skipSeparators();
-        if (i >= size || text[i].digitValue() != 1)
-            return foreign();
-        ++i;
-        prefixed = true;
-    } else if (i < size && text[i].digitValue() == 1) {
-        ++i; // the long-distance prefix: no area code starts with 1
-        prefixed = true;
+    if (!is(i, Token::Digits) && !is(i, Token::Plus))
+        return false;
+    if (i == 0)
+        return true;
+    const Token &before = t[i - 1];
+    switch (before.kind) {
+    case Token::Letters:
+    case Token::Digits:
+        return false;
+    case Token::Wide:
+        return true;
+    case Token::Plus:
+        return false;
+    case Token::Other: {
+        const QChar c = text[before.begin];
+        if (c.category() == QChar::Symbol_Currency || c == u'#' || c == u'№')
+            return false;
+        return i < 2 || t[i - 2].kind != Token::Digits;
     }
-    skipSeparators();
-    const bool bracketed = text.sliced(at, i - at).contains(u'(');
+    case Token::Separator:
+        if (before.space || before.open || i < 2)
+            return true;
+        if (t[i - 2].kind == Token::Digits)
+            return false;
+        // "INV-2125550100" is an invoice's number, "Tel.212.555.0100" a telephone's.
+        return t[i - 2].kind != Token::Letters || labelOf(of(i - 2)) != Label::None;
+    }
+    return true;
+}
+
+// A number of the plan whose area code starts `offset` digits into token i, or in the next
+// group where that token has no more: ten digits in all, the area code whole, then the last
+// seven grouped three and four or in one, or written partly in letters where the text writes a
+// vanity number. `opened`: a bracket stands before the area code.
+std::optional<Reader::Reading> Reader::plan(size_t i, qsizetype offset, Prefix prefix,
+                                            bool opened) const
+{
+    if (is(i, Token::Digits) && offset == t[i].size()) {
+        if (!within(i + 1) || !is(i + 2, Token::Digits) || t[i + 1].close)
+            return std::nullopt;
+        opened = t[i + 1].open;
+        i += 2;
+        offset = 0;
+    }
+    if (!is(i, Token::Digits))
+        return std::nullopt;
     int digits[10];
-    bool letters = false, setApart = prefixed || bracketed, otherGrouping = false,
-         spacedWithin = false;
-    for (int n = 0; n < 10; ++n) {
-        if (n >= 3) {
-            const Skipped skipped = skipSeparators();
-            if (n == 3) {
-                setApart = setApart || skipped.marks;
+    const QStringView first = of(i).sliced(offset);
+    if (first.size() != 3 && first.size() != 10)
+        return std::nullopt;
+    for (qsizetype n = 0; n < first.size(); ++n)
+        digits[n] = first[n].digitValue();
+    if (digits[0] < 2)
+        return std::nullopt;
+    const int areaCode = digits[0] * 100 + digits[1] * 10 + digits[2];
+    ++i;
+    int have = int(first.size());
+    bool letters = false;
+    if (have == 3) {
+        if (!within(i) || t[i].open || t[i].close != opened)
+            return std::nullopt;
+        const bool joined = !t[i].space; // "800-", "(212)"
+        const bool setApart = prefix != Prefix::None || opened || joined || isTollFree(areaCode);
+        std::array<qsizetype, 7> groups{};
+        int count = 0;
+        while (have < 10) {
+            // The separator before this group, then the group.
+            if (!within(i) || t[i].open || (t[i].close && have > 3))
+                return std::nullopt;
+            const bool spaced = t[i].space;
+            ++i;
+            if (is(i, Token::Digits)) {
+                const QStringView group = of(i);
+                if (have + group.size() > 10)
+                    return std::nullopt;
+                for (QChar c : group)
+                    digits[have++] = c.digitValue();
+            } else if (is(i, Token::Letters)) {
+                const QStringView word = of(i);
+                const bool capitals = word.toString().toUpper() == word;
+                // Spaced words stand for digits only in capitals, where the number is written
+                // as one people dial from anywhere: "1800 SIX FLAGS", "+1 650 GOO OGLE".
+                if (spaced && !(capitals && (isTollFree(areaCode) ||
+                                             prefix == Prefix::International)))
+                    return std::nullopt;
+                if (!spaced && !setApart)
+                    return std::nullopt;
+                if (isStreetWord(word) || (spaced && isStreetWord(nextWord(i))))
+                    return std::nullopt;
+                qsizetype n = 0;
+                for (; n < word.size() && have < 10; ++n) {
+                    const int digit = keypadLetter(word[n]);
+                    if (digit < 0)
+                        return std::nullopt;
+                    digits[have++] = digit;
+                }
+                // A vanity word may run a letter or a few past the number ("1-800-MATTRESS"),
+                // a spaced one at most one.
+                const qsizetype beyond = word.size() - n;
+                if (beyond > (spaced ? 1 : 3) ||
+                    std::any_of(word.begin() + n, word.end(),
+                                [](QChar c) { return keypadLetter(c) < 0; }))
+                    return std::nullopt;
+                letters = true;
             } else {
-                otherGrouping = otherGrouping || (n != 6 && (skipped.marks || skipped.spaces));
-                spacedWithin = spacedWithin || skipped.spaces;
+                return std::nullopt;
+            }
+            groups[count++] = t[i].size();
+            ++i;
+        }
+        // Digits alone are grouped as people write a number: three and four, or seven.
+        if (!letters && !(count == 1 || (count == 2 && groups[0] == 3)))
+            return std::nullopt;
+    }
+    // A number run on into a word is part of something else; an extension may follow.
+    if (is(i, Token::Letters) && !letters) {
+        static const QStringList extensions{u"x"_s, u"ext"_s, u"extn"_s, u"extension"_s};
+        if (!extensions.contains(of(i).toString().toLower()))
+            return std::nullopt;
+    }
+    if (is(i, Token::Other) && text[t[i].begin] == u'%')
+        return std::nullopt;
+    const int exchange = digits[3] * 100 + digits[4] * 10 + digits[5];
+    PlanNumber number{areaCode, exchange >= 200 ? exchange : 0, QString(10, u'0')};
+    for (int n = 0; n < 10; ++n)
+        number.digits[n] = QChar(u'0' + digits[n]);
+    return Reading{number, i};
+}
+
+// Where a number written with another country's code ends: its groups read past whole, up to
+// the longest any country has, or up to a number of ours that follows it. Unset where what
+// follows the prefix is too short or too long to be anyone's number.
+std::optional<size_t> Reader::foreign(size_t i, qsizetype offset) const
+{
+    if (offset == t[i].size()) {
+        if (!within(i + 1) || !is(i + 2, Token::Digits))
+            return std::nullopt;
+        i += 2;
+        offset = 0;
+    }
+    if (of(i)[offset].digitValue() == 0)
+        return std::nullopt; // no country code starts with 0
+    qsizetype digits = t[i].size() - offset;
+    ++i;
+    while (within(i) && is(i + 1, Token::Digits) &&
+           digits + t[i + 1].size() <= LongestNumber) {
+        if (digits >= ShortestForeign && startsAt(i + 1) &&
+            plan(i + 1, 0, Prefix::None, t[i].open))
+            break;
+        digits += t[i + 1].size();
+        i += 2;
+    }
+    if (digits < ShortestForeign || digits > LongestNumber)
+        return std::nullopt;
+    return i;
+}
+
+// What the words just before a number call it: the nearest label, back to the number before.
+Label Reader::label(size_t start, size_t after) const
+{
+    for (size_t i = start, n = 0; i > after && n < 8; --i, ++n) {
+        if (t[i - 1].kind == Token::Digits)
+            break;
+        if (t[i - 1].kind == Token::Letters)
+            if (const Label found = labelOf(of(i - 1)); found != Label::None)
+                return found;
+    }
+    return Label::None;
+}
+
+std::optional<PlanNumber> Reader::find()
+{
+    std::optional<PlanNumber> fax;
+    size_t after = 0;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (!startsAt(i))
+            continue;
+        const size_t start = i;
+        std::optional<Reading> reading;
+        size_t at = i;
+        qsizetype offset = 0;
+        bool international = false;
+        if (t[i].kind == Token::Plus) {
+            at = i + 1;
+            if (is(at, Token::Separator) && !t[at].mark && t[at].size() == 1)
+                ++at;
+            if (!is(at, Token::Digits))
+                continue;
+            international = true;
+        } else {
+            // Five digits from 0 are a ZIP code of Puerto Rico or Massachusetts, never a call.
+            const QStringView group = of(i);
+            const auto exit = group.size() == 5 ? ExitCodes.end() :
+                std::find_if(ExitCodes.begin(), ExitCodes.end(),
+                             [group](QStringView code) { return group.startsWith(code); });
+            if (exit != ExitCodes.end()) {
+                offset = exit->size();
+                international = true;
             }
         }
-        if (i >= size)
-            return {Found::Nothing, {}, i};
-        int digit = text[i].isDigit() ? text[i].digitValue() : -1;
-        if (digit < 0 && n >= 3 && (digit = keypadLetter(text[i])) >= 0)
-            letters = true;
-        // An area code starts with 2 to 9.
-        if (digit < 0 || (n == 0 && digit < 2))
-            return {Found::Nothing, {}, i};
-        digits[n] = digit;
-        ++i;
+        if (international) {
+            // The country code: 1 for this plan, in the same group or the next.
+            size_t code = at;
+            qsizetype codeOffset = offset;
+            if (codeOffset == t[code].size() && within(code + 1) && is(code + 2, Token::Digits)) {
+                code += 2;
+                codeOffset = 0;
+            }
+            if (codeOffset < t[code].size() && of(code)[codeOffset].digitValue() == 1) {
+                reading = plan(code, codeOffset + 1, Prefix::International,
+                               i > 0 && is(i - 1, Token::Separator) && t[i - 1].open);
+            } else if (const std::optional<size_t> end = foreign(at, offset)) {
+                i = *end - 1;
+                after = *end;
+                continue;
+            }
+        } else {
+            const QStringView group = of(i);
+            const bool opened = i > 0 && t[i - 1].kind == Token::Separator && t[i - 1].open;
+            if (group.size() == 1 && group[0].digitValue() == 1)
+                reading = plan(i, 1, Prefix::LongDistance, false);
+            else if ((group.size() == 4 || group.size() == 11) && group[0].digitValue() == 1)
+                reading = plan(i, 1, Prefix::LongDistance, opened);
+            else
+                reading = plan(i, 0, Prefix::None, opened);
+        }
+        if (!reading)
+            continue;
+        if (label(start, after) != Label::Fax)
+            return reading->number;
+        if (!fax)
+            fax = reading->number;
+        i = reading->end - 1;
+        after = reading->end;
     }
-    // A longer run of digits is some other number; a word is read as a number only where it is
-    // written as one, whole, and in a number's groups where it has no letters.
-    if (i < size && text[i].isDigit())
-        return {Found::Nothing, {}, i};
-    if (letters && (!setApart || spacedWithin || (i < size && isLatinLetter(text[i]) && !prefixed)))
-        return {Found::Nothing, {}, i};
-    if (otherGrouping && !letters)
-        return {Found::Nothing, {}, i};
-    const int exchange = digits[3] * 100 + digits[4] * 10 + digits[5];
-    // An exchange from 0 or 1 cannot be dialled, but its area code is still plain to see.
-    return {Found::Code,
-            {digits[0] * 100 + digits[1] * 10 + digits[2], exchange >= 200 ? exchange : 0},
-            i};
+    return fax;
 }
 
 // The number a tel: link names, as text: its context prefixed to a local number; empty where a
@@ -186,44 +510,23 @@ QString telNumber(QStringView link)
 
 std::optional<PlanNumber> NumberInText(QStringView given)
 {
-    // Full-width digits, plus signs and brackets, as East Asian input methods type them, read
-    // as their ASCII forms. Text that is ASCII already is its own normal form.
-    const bool ascii =
-        std::all_of(given.begin(), given.end(), [](QChar c) { return c.unicode() < 0x80; });
-    const QString normal =
-        ascii ? QString() : given.toString().normalized(QString::NormalizationForm_KC);
-    QStringView text = (ascii ? given : QStringView(normal)).trimmed();
-    QString link;
-    if (text.startsWith(u"tel:", Qt::CaseInsensitive)) {
-        link = telNumber(text.sliced(4));
-        text = QStringView(link);
+    QString text = cleaned(given);
+    QStringView view = QStringView(text).trimmed();
+    if (view.startsWith(u"tel:", Qt::CaseInsensitive)) {
+        text = cleaned(telNumber(view.sliced(4)));
+        view = QStringView(text).trimmed();
     }
     // Three digits alone are the code itself, as keyed on the pad.
-    QStringView bare = text;
+    QStringView bare = view;
     if (bare.startsWith(u'(') && bare.endsWith(u')'))
         bare = bare.sliced(1, bare.size() - 2).trimmed();
     if (bare.size() == 3 && bare[0].isDigit() && bare[0].digitValue() > 0 && bare[1].isDigit() &&
-        bare[2].isDigit())
-        return PlanNumber{
-            bare[0].digitValue() * 100 + bare[1].digitValue() * 10 + bare[2].digitValue(), 0};
-
-    for (qsizetype at = 0; at < text.size();) {
-        const QChar c = text[at];
-        const bool starts = c.isDigit() || c == u'+' || c == u'(';
-        // Not from inside a word or a longer number, but right after words that take no spaces.
-        if (!starts ||
-            (at > 0 && text[at - 1].isLetterOrNumber() && !writesNoSpaces(text[at - 1]))) {
-            ++at;
-            continue;
-        }
-        const Candidate candidate = readNumber(text, at);
-        if (candidate.found == Found::Code)
-            return candidate.number;
-        if (candidate.found == Found::Foreign)
-            return std::nullopt;
-        at = std::max(at + 1, candidate.end);
+        bare[2].isDigit()) {
+        const int code =
+            bare[0].digitValue() * 100 + bare[1].digitValue() * 10 + bare[2].digitValue();
+        return PlanNumber{code, 0, QString::number(code)};
     }
-    return std::nullopt;
+    return Reader(view).find();
 }
 
 QString PlanLink(QStringView text)
@@ -231,9 +534,10 @@ QString PlanLink(QStringView text)
     const std::optional<PlanNumber> number = NumberInText(text);
     if (!number)
         return QStringLiteral("tel:");
-    if (!number->exchange)
-        return QStringLiteral("tel:") + QString::number(number->areaCode);
-    return QStringLiteral("tel:+1-%1-%2-0000").arg(number->areaCode).arg(number->exchange);
+    if (number->digits.size() != 10)
+        return QStringLiteral("tel:") + number->digits;
+    return QStringLiteral("tel:+1-%1-%2-%3")
+        .arg(number->digits.first(3), number->digits.sliced(3, 3), number->digits.sliced(6));
 }
 
 } // namespace dialhour

@@ -80,8 +80,8 @@ private slots:
     void wholeNumbers();
     void languages_data();
     void languages();
-    void areaCodeInText_data();
-    void areaCodeInText();
+    void numberInText_data();
+    void numberInText();
     void anyTextIsSafe();
 };
 
@@ -611,87 +611,159 @@ void TestKeypad::languages()
     QCOMPARE(keypad.resultText(), text);
 }
 
-void TestKeypad::areaCodeInText_data()
+void TestKeypad::numberInText_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("areaCode"); // 0: no number of the plan
+    QTest::addColumn<QString>("digits"); // every digit read; empty: no number of the plan
     const QString nbsp(QChar(0x00A0)), enDash(QChar(0x2013)), minus(QChar(0x2212));
-    QTest::newRow("plain") << "212-555-0100" << 212;
-    QTest::newRow("+1 and brackets") << "+1 (212) 555-0100" << 212;
-    QTest::newRow("+1 run together") << "+12125550100" << 212;
-    QTest::newRow("1 and dots") << "1.212.555.0100" << 212;
-    QTest::newRow("digits only") << "2125550100" << 212;
-    QTest::newRow("no-break spaces, en dash")
-        << "(212)" + nbsp + "555" + enDash + "0100" << 212;
-    QTest::newRow("minus sign") << "212" + minus + "555" + minus + "0100" << 212;
-    QTest::newRow("tel link") << "tel:+1-212-555-0100" << 212;
-    QTest::newRow("tel link, escaped, parameters") << "TEL:%2B1-604-555-0100;ext=204" << 604;
-    QTest::newRow("extension x") << "212-555-0100 x204" << 212;
-    QTest::newRow("extension ext.") << "(867) 555-0100 ext. 12" << 867;
-    QTest::newRow("letters") << "1-800-FLOWERS" << 800;
-    QTest::newRow("letters, grouped") << "1 (800) GOT-JUNK" << 800;
-    QTest::newRow("in a sentence") << "Call Ana on 403.555.0100, after 9." << 403;
-    QTest::newRow("after other numbers")
-        << "Order 12345 of 2026-11-05: call 1 212 555 0100" << 212;
-    QTest::newRow("three digits") << " 850 " << 850;
-    QTest::newRow("three digits, bracketed") << "(204)" << 204;
-    QTest::newRow("three digits, no such code") << "555" << 555;
-    QTest::newRow("Unicode digits") << QString::fromUtf8("\u0662\u0661\u0662") << 212;
-    QTest::newRow("impossible exchange") << "(212) 123-4567" << 212;
-    QTest::newRow("exit code, then 1") << "00 1 212 555 0100" << 212;
-    QTest::newRow("011, then 1") << "011 1 604 555 0100" << 604;
-    QTest::newRow("0011, then 1") << "0011 1 416 555 0100" << 416;
-    QTest::newRow("full-width") << QString::fromUtf8("（２１２）５５５－０１００") << 212;
-    QTest::newRow("beside Chinese") << QString::fromUtf8("电话2125550100转") << 212;
-    QTest::newRow("beside Japanese")
-        << QString::fromUtf8("お電話は212-555-0100まで") << 212;
-    QTest::newRow("soft hyphens") << QString::fromUtf8("212\u00AD555\u00AD0100") << 212;
-    QTest::newRow("middle dots") << QString::fromUtf8("212\u00B7555\u00B70100") << 212;
-    QTest::newRow("letters, other grouping") << "1-800-MY-APPLE" << 800;
-    QTest::newRow("letters, as a brand writes them") << "1-800-Flowers" << 800;
-    QTest::newRow("letters, more than seven") << "1-800-MATTRESS" << 800;
-    QTest::newRow("tel link, country context") << "tel:555-0100;phone-context=+1-403" << 403;
-    // Words after a number or in an address are not its letters.
+    const auto u = [](const char *text) { return QString::fromUtf8(text); };
+    const QString nyc = "2125550100";
+    // How numbers are written.
+    QTest::newRow("plain") << "212-555-0100" << nyc;
+    QTest::newRow("+1 and brackets") << "+1 (212) 555-0100" << nyc;
+    QTest::newRow("+1 run together") << "+12125550100" << nyc;
+    QTest::newRow("1 and dots") << "1.212.555.0100" << nyc;
+    QTest::newRow("digits only") << "2125550100" << nyc;
+    QTest::newRow("three and seven") << "(415) 6667777" << "4156667777";
+    QTest::newRow("no-break spaces, en dash") << "(212)" + nbsp + "555" + enDash + "0100" << nyc;
+    QTest::newRow("minus sign") << "212" + minus + "555" + minus + "0100" << nyc;
+    QTest::newRow("tel link") << "tel:+1-212-555-0100" << nyc;
+    QTest::newRow("tel link, escaped, parameters") << "TEL:%2B1-604-555-0100;ext=204" << "6045550100";
+    QTest::newRow("tel link, country context") << "tel:555-0100;phone-context=+1-403" << "4035550100";
+    QTest::newRow("extension x") << "212-555-0100 x204" << nyc;
+    QTest::newRow("extension run on") << "212-555-0100x204" << nyc;
+    QTest::newRow("extension ext.") << "(867) 555-0100 ext. 12" << "8675550100";
+    QTest::newRow("in a sentence") << "Call Ana on 403.555.0100, after 9." << "4035550100";
+    QTest::newRow("after other numbers") << "Order 12345 of 2026-11-05: call 1 212 555 0100" << nyc;
+    QTest::newRow("three digits") << " 850 " << "850";
+    QTest::newRow("three digits, bracketed") << "(204)" << "204";
+    QTest::newRow("three digits, no such code") << "555" << "555";
+    QTest::newRow("Unicode digits") << u("\u0662\u0661\u0662") << "212";
+    QTest::newRow("impossible exchange") << "(212) 123-4567" << "2121234567";
+    QTest::newRow("exchange from 1") << "212-155-0100" << "2121550100";
+    QTest::newRow("two numbers of one exchange") << "212-555-0199" << "2125550199";
+    // Dialled from abroad: an exit code, then 1.
+    QTest::newRow("00, then 1") << "00 1 212 555 0100" << nyc;
+    QTest::newRow("001 together") << "001-212-555-0100" << nyc;
+    QTest::newRow("011, then 1") << "011 1 604 555 0100" << "6045550100";
+    QTest::newRow("0011, then 1") << "0011 1 416 555 0100" << "4165550100";
+    // Letters: only where the text writes a number with them.
+    QTest::newRow("letters") << "1-800-FLOWERS" << "8003569377";
+    QTest::newRow("letters, grouped") << "1 (800) GOT-JUNK" << "8004685865";
+    QTest::newRow("letters, other grouping") << "1-800-MY-APPLE" << "8006927753";
+    QTest::newRow("letters, as a brand writes them") << "1-800-Flowers" << "8003569377";
+    QTest::newRow("letters, more than seven") << "1-800-MATTRESS" << "8006288737";
+    QTest::newRow("letters, spaced capitals") << "1800 SIX FLAGS" << "8007493524";
+    QTest::newRow("letters, spaced after +1") << "+1 650 GOO OGLE" << "6504666453";
+    QTest::newRow("letters, spaced then joined") << "800 SIX-flag ext. 1234" << "8007493524";
     QTest::newRow("street address first")
-        << "Acme Inc. | 350 Broadway, New York | (212) 555-0100" << 212;
-    QTest::newRow("street address") << "Visit us at 415 Mission Street" << 0;
-    QTest::newRow("street address, capitals") << "VISIT US AT 415 MISSION STREET" << 0;
-    QTest::newRow("words after a number") << "Order 12345 of today" << 0;
-    // Foreign numbers and text without a number: nothing is guessed.
-    QTest::newRow("+44") << "+44 20 7946 0000" << 0;
-    QTest::newRow("011") << "011 44 20 7946 0000" << 0;
-    QTest::newRow("00") << "0044 20 7946 0000" << 0;
-    QTest::newRow("00, a Maine-like number") << "0044 207 946 0958" << 0;
-    QTest::newRow("+44, full-width") << QString::fromUtf8("\uFF0B44 207 946 0958") << 0;
-    QTest::newRow("tel link, foreign context") << "tel:2125550100;phone-context=+44" << 0;
-    QTest::newRow("tel link, domain context") << "tel:2125550100;phone-context=example.com" << 0;
-    QTest::newRow("+44 before ours") << "+44 20 7946 0000 or 212-555-0100" << 0;
-    QTest::newRow("tel link abroad") << "tel:%2B44-20-7946-0000" << 0;
-    QTest::newRow("too long") << "21255501001" << 0;
-    QTest::newRow("inside a word") << "ID4125550100" << 0;
-    QTest::newRow("seven digits") << "555-0100" << 0;
-    QTest::newRow("area code from 1") << "112-555-0100" << 0;
-    QTest::newRow("exchange from 1") << "212-155-0100" << 212;
-    QTest::newRow("three digits from 0") << "012" << 0;
-    QTest::newRow("words") << "see you at noon" << 0;
-    QTest::newRow("empty") << "" << 0;
+        << "Acme Inc. | 350 Broadway, New York | (212) 555-0100" << nyc;
+    QTest::newRow("street address") << "Visit us at 415 Mission Street" << "";
+    QTest::newRow("street address, capitals") << "VISIT US AT 415 MISSION STREET" << "";
+    QTest::newRow("house number from 1") << "Visit us at 1450 Peachtree Street NE" << "";
+    QTest::newRow("house number, long street") << "1600 Amphitheatre Parkway" << "";
+    QTest::newRow("house number, suite") << "Our new store: 1234 Broadway, Suite 5" << "";
+    QTest::newRow("house number, capitals") << "1600 AMPHITHEATRE PARKWAY" << "";
+    QTest::newRow("house number, then ours")
+        << u("1350 Madison Avenue, New York, NY 10128 \u00B7 212-555-0100") << nyc;
+    QTest::newRow("review count")
+        << u("Sunset Dental \u00B7 4.8 (312 reviews) \u00B7 Dentist \u00B7 8200 Sunset Blvd "
+             "\u00B7 (323) 555-0172")
+        << "3235550172";
+    QTest::newRow("price") << u("Rooms from $250 \u2013 Booking: (212) 555-0100") << nyc;
+    QTest::newRow("exit number") << "Take Exit 234 - Airport, then call 904-555-0123"
+                                 << "9045550123";
+    QTest::newRow("words after a number") << "Order 12345 of today" << "";
+    // Not from inside a word or a longer number.
+    QTest::newRow("inside a word") << "ID4125550100" << "";
+    QTest::newRow("inside letters, joined") << "abc415-666-7777def" << "";
+    QTest::newRow("too long") << "21255501001" << "";
+    QTest::newRow("seven digits") << "555-0100" << "";
+    QTest::newRow("area code from 1") << "112-555-0100" << "";
+    QTest::newRow("three digits from 0") << "012" << "";
+    QTest::newRow("percentage") << "2125550100%" << "";
+    QTest::newRow("amount") << "$2125550100" << "";
+    QTest::newRow("numbers joined by plus signs") << "650+253+1234" << "";
+    QTest::newRow("invoice number") << "INV-2125550100" << "";
+    // Another country's number is read past whole; nothing is guessed from it.
+    QTest::newRow("+44") << "+44 20 7946 0000" << "";
+    QTest::newRow("011 44") << "011 44 20 7946 0000" << "";
+    QTest::newRow("0044") << "0044 20 7946 0000" << "";
+    QTest::newRow("0044, a Maine-like number") << "0044 207 946 0958" << "";
+    QTest::newRow("0011 44, London from Australia") << "0011 44 20 7946 0958" << "";
+    QTest::newRow("+44, full-width") << u("\uFF0B44 207 946 0958") << "";
+    QTest::newRow("+7, ten digits after it") << "+7 495 123 4567" << "";
+    QTest::newRow("tel link, foreign context") << "tel:2125550100;phone-context=+44" << "";
+    QTest::newRow("tel link, domain context") << "tel:2125550100;phone-context=example.com" << "";
+    QTest::newRow("tel link abroad") << "tel:%2B44-20-7946-0000" << "";
+    QTest::newRow("+44 before ours") << "+44 20 7946 0000 or 212-555-0100" << nyc;
+    QTest::newRow("foreign first, in a listing")
+        << u("UK +44 20 7946 0958 \u00B7 US +1 212 555 0100") << nyc;
+    // A 0 that dials nothing: inside a time, an amount, a ZIP code, a colour.
+    QTest::newRow("after a time")
+        << u("Hours: Mon\u2013Fri 9:00 AM \u2013 5:00 PM / Phone: (212) 555-0100") << nyc;
+    QTest::newRow("after 10:00") << u("meeting moved to 10:00 \u2014 call me at 646-555-0145")
+                                 << "6465550145";
+    QTest::newRow("after an amount") << "It's $20.00 cash, call me 347-555-0199" << "3475550199";
+    QTest::newRow("after a Massachusetts ZIP") << "Springfield, MA 01103 (413) 555-0100"
+                                               << "4135550100";
+    QTest::newRow("after a Puerto Rico ZIP") << "San Juan, PR 00926 787-555-0100" << "7875550100";
+    QTest::newRow("after a colour") << "<td style=\"color:#000000\">212-555-0100</td>" << nyc;
+    // A reading that fails gives up its own first group only.
+    QTest::newRow("address block") << "233 S Wacker Dr\nChicago, IL 60606\n(312) 555-0100"
+                                   << "3125550100";
+    QTest::newRow("after a date") << "Callback requested 12/10/2026 212-555-0100" << nyc;
+    QTest::newRow("after an order number") << "Order #50023. Call 212-555-0100" << nyc;
+    QTest::newRow("after a dotted date") << "Call me on 21.6.1984 at 1-650-333-6000"
+                                         << "6503336000";
+    // Characters that count for nothing, and look-alikes.
+    QTest::newRow("zero-width spaces") << u("212\u200B-555\u200B-0100") << nyc;
+    QTest::newRow("word joiner") << u("(212)\u2060555-0100") << nyc;
+    QTest::newRow("zero-width non-joiners") << u("2\u200C1\u200C2-555-0100") << nyc;
+    QTest::newRow("direction marks") << u("\u200E\u2066212-555-0100\u2069") << nyc;
+    QTest::newRow("soft hyphens") << u("212\u00AD555\u00AD0100") << nyc;
+    QTest::newRow("middle dots") << u("212\u00B7555\u00B70100") << nyc;
+    QTest::newRow("long-vowel marks")
+        << u("\u96FB\u8A71\u756A\u53F7\uFF1A212\u30FC555\u30FC0100") << nyc;
+    QTest::newRow("half-width long-vowel marks") << u("212\uFF70555\uFF700100") << nyc;
+    QTest::newRow("full-width") << u("\uFF08\uFF12\uFF11\uFF12\uFF09\uFF15\uFF15\uFF15\uFF0D"
+                                     "\uFF10\uFF11\uFF10\uFF10")
+                                << nyc;
+    QTest::newRow("beside Chinese") << u("\u7535\u8BDD2125550100\u8F6C") << nyc;
+    QTest::newRow("beside Japanese")
+        << u("\u304A\u96FB\u8A71\u306F212-555-0100\u307E\u3067") << nyc;
+    QTest::newRow("HTML no-break spaces") << "Tel:&nbsp;212&#160;555&#xA0;0100" << nyc;
+    // The phone, not the fax, where the text labels them.
+    QTest::newRow("fax first") << "Fax: (646) 555-0199 / Tel: (212) 555-0147" << "2125550147";
+    QTest::newRow("F and T") << "F 646.555.0199 | T 212.555.0147" << "2125550147";
+    QTest::newRow("fax alone") << "Fax: (646) 555-0199" << "6465550199";
+    QTest::newRow("vCard fax first")
+        << "TEL;TYPE=fax,work:+1-646-555-0199\r\nTEL;TYPE=voice,work:+1-212-555-0147"
+        << "2125550147";
+    QTest::newRow("French labels") << u("T\u00E9l\u00E9copieur : 514 555-0199, T\u00E9l. : 514 555-0147")
+                                   << "5145550147";
+    QTest::newRow("Spanish labels") << u("Fax: 787-555-0199 \u00B7 Tel\u00E9fono: 787-555-0147")
+                                    << "7875550147";
+    QTest::newRow("unlabelled first") << "212-555-0147, fax 646-555-0199" << "2125550147";
+    QTest::newRow("words") << "see you at noon" << "";
+    QTest::newRow("empty") << "" << "";
 }
 
-void TestKeypad::areaCodeInText()
+void TestKeypad::numberInText()
 {
     QFETCH(QString, text);
-    QFETCH(int, areaCode);
-    QCOMPARE(NumberInText(text).value_or(PlanNumber{}).areaCode, areaCode);
-    // As handed to the open window: the same answer.
-    KeypadEntry linked(testing::januaryClock);
-    linked.NumberGiven(PlanLink(text));
-    // The window's answer is the pad's for that code, or the one plain line.
-    KeypadEntry given(testing::januaryClock), keyed(testing::januaryClock);
+    QFETCH(QString, digits);
+    QCOMPARE(NumberInText(text).value_or(PlanNumber{}).digits, digits);
+    // Given to the window, and as handed to the open window: the answer for those digits as a
+    // plain number, or the one plain line.
+    KeypadEntry given(testing::januaryClock), linked(testing::januaryClock),
+        plain(testing::januaryClock);
     given.DigitPressed(9); // half keyed: the number starts afresh
     given.NumberGiven(text);
-    for (QChar digit : QString::number(areaCode))
-        keyed.DigitPressed(digit.digitValue());
-    QCOMPARE(given.resultText(), areaCode ? keyed.resultText() : QString(NoNumber));
+    linked.NumberGiven(PlanLink(text));
+    plain.NumberGiven(digits);
+    QCOMPARE(given.resultText(),
+             digits.isEmpty() ? "No North American telephone number there" : plain.resultText());
     QVERIFY(given.startNewCode());
     QCOMPARE(linked.resultText(), given.resultText());
 }
@@ -706,7 +778,7 @@ void TestKeypad::anyTextIsSafe()
                                 QString(1 << 20, u'1'), QString(1 << 20, QChar(0xD800)),
                                 QString::fromUtf8(QByteArray(bytes, sizeof bytes - 1)),
                                 QString(1 << 20, u' ') + "212-555-0100"})
-        QVERIFY(NumberInText(text).value_or(PlanNumber{212, 0}).areaCode == 212);
+        QVERIFY(NumberInText(text).value_or(PlanNumber{212, 0, {}}).areaCode == 212);
     for (int n = 0; n < 2000; ++n) {
         QString text(random.bounded(40), Qt::Uninitialized);
         for (QChar &c : text)
