@@ -407,17 +407,39 @@ std::optional<size_t> Reader::foreign(size_t i, qsizetype offset) const
     return i;
 }
 
-// What the words just before a number call it: the nearest label, back to the number before.
+// What the words just before a number call it: the nearest label, back to the number before,
+// HTML's tags passed over. "tel:" right before a number is a link's scheme, which says nothing
+// of the line: a vCard's "fax" type before it wins.
 Label Reader::label(size_t start, size_t after) const
 {
-    for (size_t i = start, n = 0; i > after && n < 8; --i, ++n) {
-        if (t[i - 1].kind == Token::Digits)
+    Label found = Label::None;
+    for (size_t i = start, n = 0; i > after && n < 8; --i) {
+        const Token &token = t[i - 1];
+        if (token.kind == Token::Digits)
             break;
-        if (t[i - 1].kind == Token::Letters)
-            if (const Label found = labelOf(of(i - 1)); found != Label::None)
-                return found;
+        if (token.kind == Token::Other && text[token.begin] == u'>') {
+            size_t open = i - 1;
+            while (open > after && open + 64 > i && !(t[open - 1].kind == Token::Other &&
+                                                      text[t[open - 1].begin] == u'<'))
+                --open;
+            if (open > after && open + 64 > i) {
+                i = open;
+                continue;
+            }
+        }
+        ++n;
+        if (token.kind != Token::Letters)
+            continue;
+        const Label label = labelOf(of(i - 1));
+        if (label == Label::None)
+            continue;
+        const bool scheme = i + 1 == start && text[t[i].begin] == u':' &&
+                            of(i - 1).compare(u"tel", Qt::CaseInsensitive) == 0;
+        if (!scheme)
+            return label;
+        found = label;
     }
-    return Label::None;
+    return found;
 }
 
 std::optional<PlanNumber> Reader::find()

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 using namespace dialhour;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -82,6 +83,7 @@ private slots:
     void languages();
     void numberInText_data();
     void numberInText();
+    void numberAfterOtherText();
     void anyTextIsSafe();
 };
 
@@ -745,6 +747,85 @@ void TestKeypad::numberInText_data()
     QTest::newRow("Spanish labels") << u("Fax: 787-555-0199 \u00B7 Tel\u00E9fono: 787-555-0147")
                                     << "7875550147";
     QTest::newRow("unlabelled first") << "212-555-0147, fax 646-555-0199" << "2125550147";
+    // Text as it is copied, by where it comes from. E-mail signatures:
+    QTest::newRow("signature, office and mobile")
+        << "Jane Doe\nAccount Manager | Acme Corp.\n1350 Madison Ave, Suite 1200, New York, NY "
+           "10128\nO: 212.555.0147 | M: 646.555.0199\njane.doe@acme.example"
+        << "2125550147";
+    QTest::newRow("signature, T and F") << u("--\nDr. Pat Lee, MD\nT (617) 555-0142 \u00B7 F (617) 555-0143")
+                                        << "6175550142";
+    QTest::newRow("signature, sent from a phone")
+        << "Best,\nSam\nSent from my iPhone\nCell: +1 (415) 555-0123" << "4155550123";
+    QTest::newRow("signature, Quebec")
+        << u("Marc Tremblay | Directeur\n1000, rue De La Gaucheti\u00E8re O., bureau 2400\n"
+             "Montr\u00E9al (Qu\u00E9bec) H3B 4W5\nT\u00E9l\u00E9c. : 514 555-0148\n"
+             "T\u00E9l. : 514 555-0147 poste 204")
+        << "5145550147";
+    // Maps and directory listings:
+    QTest::newRow("listing, hours")
+        << u("Joe's Pizza\n\u2605\u2605\u2605\u2605\u2606 4.5 (1,287) \u00B7 $$ \u00B7 Pizza\n"
+             "7 Carmine St, New York, NY 10014\nOpen \u22C5 Closes 4 AM\n(212) 366-1182")
+        << "2123661182";
+    QTest::newRow("listing, price per night")
+        << u("Hilton Garden Inn \u2014 Rooms from $189/night \u00B7 4.3 \u2605 (2,041 reviews) "
+             "\u00B7 Call 1-877-782-9444")
+        << "8777829444";
+    QTest::newRow("listing, address after")
+        << "Open now 11:00 AM - 10:00 PM\n(415) 555-0172\nGet Directions\n1 Ferry Building, San "
+           "Francisco, CA 94111"
+        << "4155550172";
+    // vCards:
+    QTest::newRow("vCard 3, fax first")
+        << "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ana Ruiz\r\nTEL;TYPE=WORK,FAX:+1-305-555-0198\r\n"
+           "TEL;TYPE=WORK,VOICE:+1-305-555-0147\r\nADR;TYPE=WORK:;;1450 Brickell Ave;Miami;FL;"
+           "33131;USA\r\nEND:VCARD"
+        << "3055550147";
+    QTest::newRow("vCard 4, tel links")
+        << "TEL;VALUE=uri;TYPE=\"fax,work\":tel:+1-718-555-0198\r\nTEL;VALUE=uri;PREF=1;TYPE="
+           "\"voice,cell\":tel:+1-718-555-0147"
+        << "7185550147";
+    // Spreadsheet rows:
+    QTest::newRow("spreadsheet, tab-separated")
+        << "Name\tCompany\tPhone\tFax\nAna Ruiz\tRuiz Legal\t(305) 555-0147\t(305) 555-0198"
+        << "3055550147";
+    QTest::newRow("spreadsheet, CSV")
+        << "2026-12-10,Order 50023,\"$1,250.00\",212-555-0100,10128" << nyc;
+    QTest::newRow("spreadsheet, digits in cells") << "2125550100\t3125550100" << nyc;
+    // Chat:
+    QTest::newRow("chat, spaced") << "hey can u call me back? 646 555 0145 thx" << "6465550145";
+    QTest::newRow("chat, number sign") << "my new # is 917.555.0123!!" << "9175550123";
+    QTest::newRow("chat, emoji") << u("txt me @ 347-555-0199 after 5pm \U0001F60A") << "3475550199";
+    // Receipts:
+    QTest::newRow("receipt, store number")
+        << "WALMART SUPERCENTER\nSTORE #1234 (479) 555-0100\n702 SW 8TH ST\nBENTONVILLE AR "
+           "72716\nST# 01234 OP# 00009012 TE# 12 TR# 04567\nTOTAL 45.67"
+        << "4795550100";
+    QTest::newRow("receipt, totals after")
+        << "Questions? Call 1 (888) 555-0123. Order #50023 \u00B7 Total $1,250.00 \u00B7 35% off"
+        << "8885550123";
+    QTest::newRow("receipt, card and tax")
+        << "TAX 8.875% 4.44\nVISA ****1234\nAUTH 004512\nCUSTOMER SERVICE 1-866-555-0147"
+        << "8665550147";
+    // Pasted HTML source:
+    QTest::newRow("HTML link") << "<a href=\"tel:+12125550100\" style=\"color:#000000;\">Call</a>"
+                               << nyc;
+    QTest::newRow("HTML cell")
+        << "<td style=\"padding:0 0 10px;font-size:12px\">Phone:&nbsp;(312)&nbsp;555-0100</td>"
+        << "3125550100";
+    QTest::newRow("HTML labels in tags")
+        << "<span>Fax</span>: <span>646-555-0199</span><br><span>Tel</span>: "
+           "<span>212-555-0147</span>"
+        << "2125550147";
+    // Other scripts:
+    QTest::newRow("Chinese label") << u("\u7535\u8BDD\uFF1A(212) 555-0100") << nyc;
+    QTest::newRow("Korean label") << u("\uC804\uD654: 212-555-0100") << nyc;
+    QTest::newRow("Russian label") << u("\u0422\u0435\u043B.: +1 (212) 555-0100") << nyc;
+    QTest::newRow("Arabic, direction mark") << u("\u0647\u0627\u062A\u0641: \u200E+1 212 555 0100")
+                                            << nyc;
+    QTest::newRow("Devanagari digits")
+        << u("\u092B\u093C\u094B\u0928: \u0968\u0967\u0968-\u096B\u096B\u096B-\u0966\u0967\u0966\u0966")
+        << nyc;
+    QTest::newRow("Thai") << u("\u0E42\u0E17\u0E23 212-555-0100") << nyc;
     QTest::newRow("words") << "see you at noon" << "";
     QTest::newRow("empty") << "" << "";
 }
@@ -766,6 +847,48 @@ void TestKeypad::numberInText()
              digits.isEmpty() ? "No North American telephone number there" : plain.resultText());
     QVERIFY(given.startNewCode());
     QCOMPARE(linked.resultText(), given.resultText());
+}
+
+// Text that holds no telephone number, of the kinds copied around one, then a number in one of
+// the ways people write it: the number, and from the text alone, none.
+void TestKeypad::numberAfterOtherText()
+{
+    const QStringList others{
+        // times and dates
+        "9:00", "10:30 AM", u"Mon\u2013Fri 9:00 AM \u2013 5:00 PM"_s, "8:00-17:00", "9am-5pm",
+        "12/10/2026", "2026-12-10", "10.12.2026", "Dec 10, 2026", "21.6.1984", "2012-01-02 08:00",
+        // amounts and percentages
+        "$20.00", "$1,250.00", u"\u20AC45"_s, "USD 2,125,550.10", "$2125550100", "35%",
+        "2125550100%", "12.5 %", "-40%",
+        // ZIP codes, addresses
+        "NY 10128", "MA 01103", "PR 00926", "10128-1234", "00926-2345", "Chicago, IL 60606",
+        "1350 Madison Avenue", "1450 Peachtree Street NE", "233 S Wacker Dr", "8200 Sunset Blvd",
+        "1600 AMPHITHEATRE PARKWAY", "1234 Broadway, Suite 5", "415 Mission Street", "Exit 234",
+        "1 Infinite Loop", "1800 Main St", "PO Box 1350",
+        // order and invoice numbers, review counts
+        "Order #50023.", "Invoice 2026-00451", "INV-2125550100", "Order #2125550100",
+        "Ref. 80012345", "(312 reviews)", "4.8 (1,204)", "(1204 reviews)", "#1 in 2026",
+        // HTML
+        "<td style=\"color:#000000;margin:0 0 10px\">", "<font size=\"2\">", "width=\"600\"",
+        "&nbsp;", "<p style=\"font: 12px/1.5 Arial\">", "<td colspan=3>", "#0011ff"};
+    const QStringList joins{" ", ", ", u" \u00B7 "_s, "\n", " | ", " - ", ": ", "\r\n\r\n"};
+    const QStringList forms{"(%1) %2-%3", "%1-%2-%3", "+1 %1 %2 %3", "1.%1.%2.%3", "%1%2%3",
+                            "tel:+1-%1-%2-%3", "1 (%1) %2 %3", "%1.%2.%3", "00 1 %1 %2 %3"};
+    const quint32 seed = testing::randomSeed();
+    QRandomGenerator random(seed);
+    const QByteArray replay = QString("DIALHOUR_SEED=%1: ").arg(seed).toUtf8();
+    for (int n = 0; n < 5000; ++n) {
+        QString text;
+        for (int parts = int(random.bounded(1, 5)); parts > 0; --parts)
+            text += others[random.bounded(others.size())] + joins[random.bounded(joins.size())];
+        QCOMPARE(NumberInText(text).has_value(), false);
+        const QString area = QString::number(random.bounded(200, 1000)),
+                      exchange = QString::number(random.bounded(200, 1000)),
+                      line = QString::number(random.bounded(10000)).rightJustified(4, u'0');
+        text += forms[random.bounded(forms.size())].arg(area, exchange, line);
+        const QString read = NumberInText(text).value_or(PlanNumber{}).digits;
+        QVERIFY2(read == area + exchange + line, replay + text.toUtf8() + " read " + read.toUtf8());
+    }
 }
 
 // Text of any length, with any characters, is read through without harm, and quickly.
