@@ -108,6 +108,46 @@ void EstimateWithoutRules(benchmark::State &state)
 }
 BENCHMARK(EstimateWithoutRules);
 
+// A number read from text as it is copied, without answering it.
+void ReadPlainNumber(benchmark::State &state)
+{
+    const QString text = QStringLiteral("(212) 555-0100");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NumberInText(text));
+}
+BENCHMARK(ReadPlainNumber);
+
+// Long text of the kinds copied around a number (times, amounts, addresses, order numbers, an
+// HTML style, a foreign number), range(0) bytes of it, then a number or none.
+QString longText(qsizetype bytes, bool number)
+{
+    const QString block = QString::fromUtf8(
+        "Order #50023 \u00B7 1350 Madison Avenue, New York, NY 10128 \u00B7 $1,250.00 \u00B7 "
+        "Mon\u2013Fri 9:00 AM \u2013 5:00 PM \u00B7 4.8 (312 reviews) \u00B7 +44 20 7946 0958 "
+        "\u00B7 <td style=\"color:#000000\">\n");
+    QString text;
+    while (text.size() < bytes)
+        text += block;
+    text.truncate(bytes);
+    if (number)
+        text += QStringLiteral(" Tel: (212) 555-0100");
+    return text;
+}
+
+void ReadLongText(benchmark::State &state)
+{
+    const QString text = longText(state.range(0), state.range(1));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NumberInText(text));
+    state.SetLabel(state.range(1) ? "found" : "refused");
+}
+BENCHMARK(ReadLongText)
+    ->Args({50 << 10, 1})
+    ->Args({50 << 10, 0})
+    ->Args({1 << 20, 1})
+    ->Args({1 << 20, 0})
+    ->Unit(benchmark::kMicrosecond);
+
 void DirectoryRead(benchmark::State &state)
 {
     int code = 0;

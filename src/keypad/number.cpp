@@ -10,8 +10,6 @@
 namespace dialhour {
 namespace {
 
-using namespace Qt::StringLiterals;
-
 // Chinese, Japanese, Thai and the like run a number into the words around it.
 bool writesNoSpaces(QChar c)
 {
@@ -36,20 +34,20 @@ bool writesNoSpaces(QChar c)
 // Text as a reader sees it: invisible format characters dropped wherever they stand (web pages
 // put them in numbers to stop phone links); full-width forms, as East Asian input methods type
 // them, as their ASCII forms; a long-vowel mark between digits, typed for a dash, as a dash; the
-// no-break spaces of HTML source as spaces. Text with none of these is its own clean form.
+// no-break spaces of HTML source as spaces.
 QString cleaned(QStringView text)
 {
-    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() < 0x80 && c != u'&';
-    });
-    if (plain)
-        return text.toString();
     static constexpr std::array<QStringView, 3> Spaces{u"&nbsp;", u"&#160;", u"&#xa0;"};
-    QString out;
-    out.reserve(text.size());
     const qsizetype size = text.size();
+    QString out(size, Qt::Uninitialized);
+    QChar *const first = out.data();
+    QChar *write = first;
     for (qsizetype i = 0; i < size; ++i) {
         QChar c = text[i];
+        if (c.unicode() < 0x80 && c != u'&') {
+            *write++ = c;
+            continue;
+        }
         if (c.category() == QChar::Other_Format)
             continue;
         if (c == u'&') {
@@ -58,16 +56,15 @@ QString cleaned(QStringView text)
                 return rest.compare(s, Qt::CaseInsensitive) == 0;
             });
             if (space != Spaces.end()) {
-                out += u' ';
+                *write++ = u' ';
                 i += space->size() - 1;
                 continue;
             }
-        }
-        if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
+        } else if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E) {
             c = QChar(char16_t(c.unicode() - 0xFF01 + 0x21));
-        else if (c == u'\u3000')
+        } else if (c == u'\u3000') {
             c = u' ';
-        else if ((c == u'\u30FC' || c == u'\uFF70') && !out.isEmpty() && out.back().isDigit()) {
+        } else if ((c == u'\u30FC' || c == u'\uFF70') && write != first && write[-1].isDigit()) {
             qsizetype next = i + 1;
             while (next < size && text[next].category() == QChar::Other_Format)
                 ++next;
@@ -75,19 +72,68 @@ QString cleaned(QStringView text)
                                                          text[next].unicode() <= 0xFF19)))
                 c = u'-';
         }
-        out += c;
+        *write++ = c;
     }
+    out.truncate(write - first);
     return out;
 }
 
-// Between the groups of a number: spaces of every width, no-break ones too; dots, middle dots,
-// hyphens and every other dash; the minus sign some editors put for a hyphen; parentheses and
-// slashes.
-bool isSeparator(QChar c)
+// What a character is to a number.
+enum class Class : quint8 { Digit, Space, LineBreak, Mark, Open, Close, Wide, Letter, Plus, Other };
+
+Class classOf(QChar c)
 {
-    return c.isSpace() || c == u'.' || c == u'-' || c == u'(' || c == u')' || c == u'/' ||
-           c == u'\u2212' || c == u'\u00B7' || c == u'\u2027' || c == u'\u30FB' ||
-           c.category() == QChar::Punctuation_Dash;
+    // Between the groups of a number: spaces of every width, no-break ones too; dots, middle
+    // dots, hyphens and every other dash; the minus sign some editors put for a hyphen;
+    // parentheses and slashes.
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return Class::Digit;
+    if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z'))
+        return Class::Letter;
+    switch (u) {
+    case u' ':
+    case u'\u00A0':
+        return Class::Space;
+    case u'\n':
+    case u'\r':
+    case u'\t':
+    case u'\v':
+    case u'\f':
+    case u'\u2028':
+    case u'\u2029':
+        return Class::LineBreak;
+    case u'.':
+    case u'-':
+    case u'/':
+    case u'\u2212':
+    case u'\u00B7':
+    case u'\u2027':
+    case u'\u30FB':
+        return Class::Mark;
+    case u'(':
+        return Class::Open;
+    case u')':
+        return Class::Close;
+    case u'+':
+        return Class::Plus;
+    default:
+        break;
+    }
+    if (u < 0x80)
+        return Class::Other;
+    if (c.isDigit())
+        return Class::Digit;
+    if (c.isSpace())
+        return Class::Space;
+    if (c.category() == QChar::Punctuation_Dash)
+        return Class::Mark;
+    if (writesNoSpaces(c))
+        return Class::Wide;
+    // Numbers that are not digits (fractions, numerals) join a word as letters do.
+    if (c.isLetterOrNumber() || c.isMark())
+        return Class::Letter;
+    return Class::Other;
 }
 
 // A letter standing for the keypad's digit: ABC is 2, … WXYZ 9.
@@ -113,43 +159,52 @@ struct Token {
 std::vector<Token> tokens(QStringView text)
 {
     std::vector<Token> out;
+    out.reserve(text.size() / 4);
     const qsizetype size = text.size();
+    Class next = size ? classOf(text[0]) : Class::Other;
     for (qsizetype i = 0; i < size;) {
-        const QChar c = text[i];
+        const Class kind = next;
         Token token{Token::Other};
         token.begin = i;
-        if (c.isDigit()) {
-            token.kind = Token::Digits;
-            while (i < size && text[i].isDigit())
+        const auto runOf = [&](auto same) {
+            do {
                 ++i;
-        } else if (isSeparator(c)) {
+                next = i < size ? classOf(text[i]) : Class::Other;
+            } while (i < size && same(next));
+        };
+        switch (kind) {
+        case Class::Digit:
+        case Class::Letter:
+        case Class::Wide:
+            token.kind = kind == Class::Digit  ? Token::Digits
+                         : kind == Class::Wide ? Token::Wide
+                                               : Token::Letters;
+            runOf([kind](Class c) { return c == kind; });
+            break;
+        case Class::Space:
+        case Class::LineBreak:
+        case Class::Mark:
+        case Class::Open:
+        case Class::Close: {
             token.kind = Token::Separator;
-            for (; i < size && isSeparator(text[i]); ++i) {
-                const QChar s = text[i];
-                if (s.isSpace()) {
-                    token.space = true;
-                    token.lineBreak = token.lineBreak || s == u'\n' || s == u'\r' || s == u'\t' ||
-                                      s == u'\v' || s == u'\f' || s == u'\u2028' ||
-                                      s == u'\u2029';
-                } else {
-                    token.mark = true;
-                    token.open = token.open || s == u'(';
-                    token.close = token.close || s == u')';
-                }
-            }
-        } else if (writesNoSpaces(c)) {
-            token.kind = Token::Wide;
-            while (i < size && writesNoSpaces(text[i]))
-                ++i;
-        } else if (c.isLetterOrNumber() || c.isMark()) {
-            // Numbers that are not digits (fractions, numerals) join a word as letters do.
-            token.kind = Token::Letters;
-            while (i < size && (text[i].isLetterOrNumber() || text[i].isMark()) &&
-                   !text[i].isDigit() && !writesNoSpaces(text[i]))
-                ++i;
-        } else {
-            token.kind = c == u'+' ? Token::Plus : Token::Other;
-            ++i;
+            const auto note = [&token](Class c) {
+                token.space = token.space || c == Class::Space || c == Class::LineBreak;
+                token.lineBreak = token.lineBreak || c == Class::LineBreak;
+                token.mark = token.mark || c == Class::Mark || c == Class::Open ||
+                             c == Class::Close;
+                token.open = token.open || c == Class::Open;
+                token.close = token.close || c == Class::Close;
+                return c == Class::Space || c == Class::LineBreak || c == Class::Mark ||
+                       c == Class::Open || c == Class::Close;
+            };
+            note(kind);
+            runOf(note);
+            break;
+        }
+        case Class::Plus:
+        case Class::Other:
+            token.kind = kind == Class::Plus ? Token::Plus : Token::Other;
+            runOf([](Class) { return false; });
         }
         token.end = i;
         out.push_back(token);
@@ -163,22 +218,25 @@ enum class Label { None, Phone, Fax };
 
 Label labelOf(QStringView word)
 {
+    static constexpr QStringView faxes[]{u"fax",   u"f",     u"fx",          u"facsimile",
+                                         u"telefax", u"télécopieur", u"telecopieur",
+                                         u"téléc", u"telec", u"facsímil",    u"facsimil"};
+    static constexpr QStringView phones[]{
+        u"tel",       u"t",          u"phone",    u"ph",       u"telephone", u"téléphone",
+        u"tél",       u"mobile",     u"mobil",    u"cell",     u"cellular",  u"cellulaire",
+        u"cel",       u"celular",    u"office",   u"call",     u"teléfono",  u"telefono",
+        u"móvil",     u"movil",      u"direct",   u"main",     u"m",         u"c",
+        u"o",         u"p",          u"appeler",  u"appelez",  u"llame",     u"llamar"};
+    const auto in = [word](const auto &list) {
+        return std::any_of(std::begin(list), std::end(list), [word](QStringView label) {
+            return word.compare(label, Qt::CaseInsensitive) == 0;
+        });
+    };
     if (word.size() > 12)
         return Label::None;
-    const QString lower = word.toString().toLower();
-    static const QStringList faxes{u"fax"_s,       u"f"_s,          u"fx"_s,      u"facsimile"_s,
-                                   u"telefax"_s,   u"télécopieur"_s, u"telecopieur"_s,
-                                   u"téléc"_s,     u"telec"_s,      u"facsímil"_s, u"facsimil"_s};
-    static const QStringList phones{
-        u"tel"_s,       u"t"_s,          u"phone"_s,    u"ph"_s,         u"telephone"_s,
-        u"téléphone"_s, u"tél"_s,        u"mobile"_s,   u"mobil"_s,      u"cell"_s,
-        u"cellular"_s,  u"cellulaire"_s, u"cel"_s,      u"celular"_s,    u"office"_s,
-        u"call"_s,      u"teléfono"_s,   u"telefono"_s, u"móvil"_s,      u"movil"_s,
-        u"direct"_s,    u"main"_s,       u"m"_s,        u"c"_s,          u"o"_s,
-        u"p"_s,         u"appeler"_s,    u"appelez"_s,  u"llame"_s,      u"llamar"_s};
-    if (faxes.contains(lower))
+    if (in(faxes))
         return Label::Fax;
-    if (phones.contains(lower))
+    if (in(phones))
         return Label::Phone;
     return Label::None;
 }
@@ -186,14 +244,16 @@ Label labelOf(QStringView word)
 // The kinds of street that follow a house number: words after one are an address, not a number.
 bool isStreetWord(QStringView word)
 {
-    static const QStringList streets{
-        u"st"_s,     u"street"_s, u"ave"_s,  u"avenue"_s, u"rd"_s,    u"road"_s,    u"blvd"_s,
-        u"dr"_s,     u"drive"_s,  u"ln"_s,   u"lane"_s,   u"way"_s,   u"ct"_s,      u"court"_s,
-        u"pl"_s,     u"place"_s,  u"pkwy"_s, u"hwy"_s,    u"suite"_s, u"ste"_s,     u"apt"_s,
-        u"floor"_s,  u"fl"_s,     u"sq"_s,   u"ter"_s,    u"cir"_s,   u"plaza"_s,   u"park"_s,
-        u"ne"_s,     u"nw"_s,     u"se"_s,   u"sw"_s,     u"north"_s, u"south"_s,   u"east"_s,
-        u"west"_s,   u"route"_s,  u"rte"_s,  u"box"_s,    u"unit"_s,  u"parkway"_s, u"highway"_s};
-    return word.size() <= 8 && streets.contains(word.toString().toLower());
+    static constexpr QStringView streets[]{
+        u"st",     u"street", u"ave",   u"avenue", u"rd",    u"road",    u"blvd",   u"dr",
+        u"drive",  u"ln",     u"lane",  u"way",    u"ct",    u"court",   u"pl",     u"place",
+        u"pkwy",   u"hwy",    u"suite", u"ste",    u"apt",   u"floor",   u"fl",     u"sq",
+        u"ter",    u"cir",    u"plaza", u"park",   u"ne",    u"nw",      u"se",     u"sw",
+        u"north",  u"south",  u"east",  u"west",   u"route", u"rte",     u"box",    u"unit",
+        u"parkway", u"highway"};
+    return std::any_of(std::begin(streets), std::end(streets), [word](QStringView street) {
+        return word.compare(street, Qt::CaseInsensitive) == 0;
+    });
 }
 
 bool isTollFree(int code)
@@ -366,8 +426,11 @@ std::optional<Reader::Reading> Reader::plan(size_t i, qsizetype offset, Prefix p
     }
     // A number run on into a word is part of something else; an extension may follow.
     if (is(i, Token::Letters) && !letters) {
-        static const QStringList extensions{u"x"_s, u"ext"_s, u"extn"_s, u"extension"_s};
-        if (!extensions.contains(of(i).toString().toLower()))
+        static constexpr QStringView extensions[]{u"x", u"ext", u"extn", u"extension"};
+        const QStringView word = of(i);
+        if (std::none_of(std::begin(extensions), std::end(extensions), [word](QStringView x) {
+                return word.compare(x, Qt::CaseInsensitive) == 0;
+            }))
             return std::nullopt;
     }
     if (is(i, Token::Other) && text[t[i].begin] == u'%')
