@@ -322,7 +322,8 @@ bool Reader::startsAt(size_t i) const
     case Token::Wide:
         return true;
     case Token::Plus:
-        return false;
+        // "++1 650", as some phones export them; the digits after a plus are its own.
+        return t[i].kind == Token::Plus && (i < 2 || t[i - 2].kind != Token::Digits);
     case Token::Other: {
         const QChar c = text[before.begin];
         if (c.category() == QChar::Symbol_Currency || c == u'#' || c == u'№')
@@ -332,10 +333,7 @@ bool Reader::startsAt(size_t i) const
     case Token::Separator:
         if (before.space || before.open || i < 2)
             return true;
-        if (t[i - 2].kind == Token::Digits)
-            return false;
-        // "INV-2125550100" is an invoice's number, "Tel.212.555.0100" a telephone's.
-        return t[i - 2].kind != Token::Letters || labelOf(of(i - 2)) != Label::None;
+        return t[i - 2].kind != Token::Digits;
     }
     return true;
 }
@@ -433,7 +431,9 @@ std::optional<Reader::Reading> Reader::plan(size_t i, qsizetype offset, Prefix p
             }))
             return std::nullopt;
     }
-    if (is(i, Token::Other) && text[t[i].begin] == u'%')
+    // A percentage or an amount: "4156667777%", "4156667777$".
+    if (is(i, Token::Other) &&
+        (text[t[i].begin] == u'%' || text[t[i].begin].category() == QChar::Symbol_Currency))
         return std::nullopt;
     const int exchange = digits[3] * 100 + digits[4] * 10 + digits[5];
     PlanNumber number{areaCode, exchange >= 200 ? exchange : 0, QString(10, u'0')};
@@ -546,6 +546,9 @@ std::optional<PlanNumber> Reader::find()
             if (codeOffset < t[code].size() && of(code)[codeOffset].digitValue() == 1) {
                 reading = plan(code, codeOffset + 1, Prefix::International,
                                i > 0 && is(i - 1, Token::Separator) && t[i - 1].open);
+            } else if (of(i) == u"0011" &&
+                       (reading = plan(i, 4, Prefix::International, false))) {
+                // Singapore's 001 and then 1, where what follows is one of our numbers whole.
             } else if (const std::optional<size_t> end = foreign(at, offset)) {
                 i = *end - 1;
                 after = *end;

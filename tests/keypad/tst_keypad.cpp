@@ -649,6 +649,8 @@ void TestKeypad::numberInText_data()
     QTest::newRow("001 together") << "001-212-555-0100" << nyc;
     QTest::newRow("011, then 1") << "011 1 604 555 0100" << "6045550100";
     QTest::newRow("0011, then 1") << "0011 1 416 555 0100" << "4165550100";
+    QTest::newRow("001 and 1 together") << "0011-650-333-6000" << "6503336000";
+    QTest::newRow("two plus signs") << "++1 (650) 333-6000" << "6503336000";
     // Letters: only where the text writes a number with them.
     QTest::newRow("letters") << "1-800-FLOWERS" << "8003569377";
     QTest::newRow("letters, grouped") << "1 (800) GOT-JUNK" << "8004685865";
@@ -686,7 +688,8 @@ void TestKeypad::numberInText_data()
     QTest::newRow("percentage") << "2125550100%" << "";
     QTest::newRow("amount") << "$2125550100" << "";
     QTest::newRow("numbers joined by plus signs") << "650+253+1234" << "";
-    QTest::newRow("invoice number") << "INV-2125550100" << "";
+    QTest::newRow("amount after") << "2125550100$" << "";
+    QTest::newRow("after a word and a hyphen") << "My number-4156667777" << "4156667777";
     // Another country's number is read past whole; nothing is guessed from it.
     QTest::newRow("+44") << "+44 20 7946 0000" << "";
     QTest::newRow("011 44") << "011 44 20 7946 0000" << "";
@@ -866,7 +869,7 @@ void TestKeypad::numberAfterOtherText()
         "1600 AMPHITHEATRE PARKWAY", "1234 Broadway, Suite 5", "415 Mission Street", "Exit 234",
         "1 Infinite Loop", "1800 Main St", "PO Box 1350",
         // order and invoice numbers, review counts
-        "Order #50023.", "Invoice 2026-00451", "INV-2125550100", "Order #2125550100",
+        "Order #50023.", "Invoice 2026-00451", "INV-20261210", "Order #2125550100",
         "Ref. 80012345", "(312 reviews)", "4.8 (1,204)", "(1204 reviews)", "#1 in 2026",
         // HTML
         "<td style=\"color:#000000;margin:0 0 10px\">", "<font size=\"2\">", "width=\"600\"",
