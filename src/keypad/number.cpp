@@ -112,8 +112,10 @@ Class classOf(QChar c)
     case u'\u30FB':
         return Class::Mark;
     case u'(':
+    case u'[':
         return Class::Open;
     case u')':
+    case u']':
         return Class::Close;
     case u'+':
         return Class::Plus;
@@ -300,6 +302,12 @@ private:
     std::optional<Reading> plan(size_t i, qsizetype offset, Prefix prefix, bool opened) const;
     std::optional<size_t> foreign(size_t i, qsizetype offset) const;
     Label label(size_t start, size_t after) const;
+    // Whether the number before token i is called a fax in brackets after it: "(fax)".
+    bool faxAfter(size_t i) const
+    {
+        return within(i) && t[i].open && is(i + 1, Token::Letters) &&
+               labelOf(of(i + 1)) == Label::Fax && is(i + 2, Token::Separator) && t[i + 2].close;
+    }
 
     QStringView text;
     std::vector<Token> t;
@@ -387,11 +395,14 @@ std::optional<Reader::Reading> Reader::plan(size_t i, qsizetype offset, Prefix p
                     digits[have++] = c.digitValue();
             } else if (is(i, Token::Letters)) {
                 const QStringView word = of(i);
+                // Spaced words stand for digits only in capitals or joined to the next by a
+                // hyphen, where the number is written as one people dial from anywhere:
+                // "1800 SIX FLAGS", "1800 six-flag", "+1 650 GOO OGLE".
                 const bool capitals = word.toString().toUpper() == word;
-                // Spaced words stand for digits only in capitals, where the number is written
-                // as one people dial from anywhere: "1800 SIX FLAGS", "+1 650 GOO OGLE".
-                if (spaced && !(capitals && (isTollFree(areaCode) ||
-                                             prefix == Prefix::International)))
+                const bool hyphenated =
+                    within(i + 1) && !t[i + 1].space && is(i + 2, Token::Letters);
+                if (spaced && !((capitals || hyphenated) &&
+                                (isTollFree(areaCode) || prefix == Prefix::International)))
                     return std::nullopt;
                 if (!spaced && !setApart)
                     return std::nullopt;
@@ -566,7 +577,7 @@ std::optional<PlanNumber> Reader::find()
         }
         if (!reading)
             continue;
-        if (label(start, after) != Label::Fax)
+        if (label(start, after) != Label::Fax && !faxAfter(reading->end))
             return reading->number;
         if (!fax)
             fax = reading->number;

@@ -627,6 +627,7 @@ void TestKeypad::numberInText_data()
     QTest::newRow("1 and dots") << "1.212.555.0100" << nyc;
     QTest::newRow("digits only") << "2125550100" << nyc;
     QTest::newRow("three and seven") << "(415) 6667777" << "4156667777";
+    QTest::newRow("square brackets") << "[212] 555-0100" << nyc;
     QTest::newRow("no-break spaces, en dash") << "(212)" + nbsp + "555" + enDash + "0100" << nyc;
     QTest::newRow("minus sign") << "212" + minus + "555" + minus + "0100" << nyc;
     QTest::newRow("tel link") << "tel:+1-212-555-0100" << nyc;
@@ -660,6 +661,7 @@ void TestKeypad::numberInText_data()
     QTest::newRow("letters, spaced capitals") << "1800 SIX FLAGS" << "8007493524";
     QTest::newRow("letters, spaced after +1") << "+1 650 GOO OGLE" << "6504666453";
     QTest::newRow("letters, spaced then joined") << "800 SIX-flag ext. 1234" << "8007493524";
+    QTest::newRow("letters, spaced and hyphenated") << "1800 six-flag" << "8007493524";
     QTest::newRow("street address first")
         << "Acme Inc. | 350 Broadway, New York | (212) 555-0100" << nyc;
     QTest::newRow("street address") << "Visit us at 415 Mission Street" << "";
@@ -750,6 +752,8 @@ void TestKeypad::numberInText_data()
     QTest::newRow("Spanish labels") << u("Fax: 787-555-0199 \u00B7 Tel\u00E9fono: 787-555-0147")
                                     << "7875550147";
     QTest::newRow("unlabelled first") << "212-555-0147, fax 646-555-0199" << "2125550147";
+    QTest::newRow("fax named after it")
+        << "Home: 310-555-0100 (fax) Cell: 310-555-0101" << "3105550101";
     // Text as it is copied, by where it comes from. E-mail signatures:
     QTest::newRow("signature, office and mobile")
         << "Jane Doe\nAccount Manager | Acme Corp.\n1350 Madison Ave, Suite 1200, New York, NY "
