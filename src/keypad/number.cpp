@@ -81,35 +81,24 @@ QString cleaned(QStringView text)
 // What a character is to a number.
 enum class Class : quint8 { Digit, Space, LineBreak, Mark, Open, Close, Wide, Letter, Plus, Other };
 
-Class classOf(QChar c)
+constexpr Class asciiClass(char16_t u)
 {
-    // Between the groups of a number: spaces of every width, no-break ones too; dots, middle
-    // dots, hyphens and every other dash; the minus sign some editors put for a hyphen;
-    // parentheses and slashes.
-    const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
         return Class::Digit;
     if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z'))
         return Class::Letter;
     switch (u) {
     case u' ':
-    case u'\u00A0':
         return Class::Space;
     case u'\n':
     case u'\r':
     case u'\t':
     case u'\v':
     case u'\f':
-    case u'\u2028':
-    case u'\u2029':
         return Class::LineBreak;
     case u'.':
     case u'-':
     case u'/':
-    case u'\u2212':
-    case u'\u00B7':
-    case u'\u2027':
-    case u'\u30FB':
         return Class::Mark;
     case u'(':
     case u'[':
@@ -120,10 +109,39 @@ Class classOf(QChar c)
     case u'+':
         return Class::Plus;
     default:
+        return Class::Other;
+    }
+}
+
+constexpr auto AsciiClasses = [] {
+    std::array<Class, 0x80> classes{};
+    for (char16_t u = 0; u < 0x80; ++u)
+        classes[u] = asciiClass(u);
+    return classes;
+}();
+
+// Between the groups of a number: spaces of every width, no-break ones too; dots, middle dots,
+// hyphens and every other dash; the minus sign some editors put for a hyphen; parentheses,
+// square brackets and slashes.
+inline Class classOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return AsciiClasses[u];
+    switch (u) {
+    case u'\u00A0':
+        return Class::Space;
+    case u'\u2028':
+    case u'\u2029':
+        return Class::LineBreak;
+    case u'\u2212':
+    case u'\u00B7':
+    case u'\u2027':
+    case u'\u30FB':
+        return Class::Mark;
+    default:
         break;
     }
-    if (u < 0x80)
-        return Class::Other;
     if (c.isDigit())
         return Class::Digit;
     if (c.isSpace())
@@ -161,7 +179,7 @@ struct Token {
 std::vector<Token> tokens(QStringView text)
 {
     std::vector<Token> out;
-    out.reserve(text.size() / 4);
+    out.reserve(text.size() / 2 + 1); // about as many as ordinary text has
     const qsizetype size = text.size();
     Class next = size ? classOf(text[0]) : Class::Other;
     for (qsizetype i = 0; i < size;) {
