@@ -68,8 +68,8 @@ QString cleaned(QStringView text)
             qsizetype next = i + 1;
             while (next < size && text[next].category() == QChar::Other_Format)
                 ++next;
-            if (next < size && (text[next].isDigit() || (text[next].unicode() >= 0xFF10 &&
-                                                         text[next].unicode() <= 0xFF19)))
+            if (next < size && (text[next].isDigit() ||
+                                (text[next].unicode() >= 0xFF10 && text[next].unicode() <= 0xFF19)))
                 c = u'-';
         }
         *write++ = c;
@@ -210,8 +210,8 @@ std::vector<Token> tokens(QStringView text)
             const auto note = [&token](Class c) {
                 token.space = token.space || c == Class::Space || c == Class::LineBreak;
                 token.lineBreak = token.lineBreak || c == Class::LineBreak;
-                token.mark = token.mark || c == Class::Mark || c == Class::Open ||
-                             c == Class::Close;
+                token.mark =
+                    token.mark || c == Class::Mark || c == Class::Open || c == Class::Close;
                 token.open = token.open || c == Class::Open;
                 token.close = token.close || c == Class::Close;
                 return c == Class::Space || c == Class::LineBreak || c == Class::Mark ||
@@ -238,15 +238,15 @@ enum class Label { None, Phone, Fax };
 
 Label labelOf(QStringView word)
 {
-    static constexpr QStringView faxes[]{u"fax",   u"f",     u"fx",          u"facsimile",
-                                         u"telefax", u"télécopieur", u"telecopieur",
-                                         u"téléc", u"telec", u"facsímil",    u"facsimil"};
+    static constexpr QStringView faxes[]{u"fax",     u"f",           u"fx",          u"facsimile",
+                                         u"telefax", u"télécopieur", u"telecopieur", u"téléc",
+                                         u"telec",   u"facsímil",    u"facsimil"};
     static constexpr QStringView phones[]{
-        u"tel",       u"t",          u"phone",    u"ph",       u"telephone", u"téléphone",
-        u"tél",       u"mobile",     u"mobil",    u"cell",     u"cellular",  u"cellulaire",
-        u"cel",       u"celular",    u"office",   u"call",     u"teléfono",  u"telefono",
-        u"móvil",     u"movil",      u"direct",   u"main",     u"m",         u"c",
-        u"o",         u"p",          u"appeler",  u"appelez",  u"llame",     u"llamar"};
+        u"tel",   u"t",       u"phone",   u"ph",      u"telephone", u"téléphone",
+        u"tél",   u"mobile",  u"mobil",   u"cell",    u"cellular",  u"cellulaire",
+        u"cel",   u"celular", u"office",  u"call",    u"teléfono",  u"telefono",
+        u"móvil", u"movil",   u"direct",  u"main",    u"m",         u"c",
+        u"o",     u"p",       u"appeler", u"appelez", u"llame",     u"llamar"};
     const auto in = [word](const auto &list) {
         return std::any_of(std::begin(list), std::end(list), [word](QStringView label) {
             return word.compare(label, Qt::CaseInsensitive) == 0;
@@ -265,12 +265,11 @@ Label labelOf(QStringView word)
 bool isStreetWord(QStringView word)
 {
     static constexpr QStringView streets[]{
-        u"st",     u"street", u"ave",   u"avenue", u"rd",    u"road",    u"blvd",   u"dr",
-        u"drive",  u"ln",     u"lane",  u"way",    u"ct",    u"court",   u"pl",     u"place",
-        u"pkwy",   u"hwy",    u"suite", u"ste",    u"apt",   u"floor",   u"fl",     u"sq",
-        u"ter",    u"cir",    u"plaza", u"park",   u"ne",    u"nw",      u"se",     u"sw",
-        u"north",  u"south",  u"east",  u"west",   u"route", u"rte",     u"box",    u"unit",
-        u"parkway", u"highway"};
+        u"st",    u"street", u"ave", u"avenue", u"rd",      u"road",   u"blvd",  u"dr",   u"drive",
+        u"ln",    u"lane",   u"way", u"ct",     u"court",   u"pl",     u"place", u"pkwy", u"hwy",
+        u"suite", u"ste",    u"apt", u"floor",  u"fl",      u"sq",     u"ter",   u"cir",  u"plaza",
+        u"park",  u"ne",     u"nw",  u"se",     u"sw",      u"north",  u"south", u"east", u"west",
+        u"route", u"rte",    u"box", u"unit",   u"parkway", u"highway"};
     return std::any_of(std::begin(streets), std::end(streets), [word](QStringView street) {
         return word.compare(street, Qt::CaseInsensitive) == 0;
     });
@@ -293,7 +292,11 @@ enum class Prefix { None, LongDistance, International };
 
 class Reader {
 public:
-    explicit Reader(QStringView text) : text(text), t(tokens(text)) {}
+    explicit Reader(QStringView text)
+        : text(text)
+        , t(tokens(text))
+    {
+    }
 
     std::optional<PlanNumber> find();
 
@@ -486,10 +489,8 @@ std::optional<size_t> Reader::foreign(size_t i, qsizetype offset) const
         return std::nullopt; // no country code starts with 0
     qsizetype digits = t[i].size() - offset;
     ++i;
-    while (within(i) && is(i + 1, Token::Digits) &&
-           digits + t[i + 1].size() <= LongestNumber) {
-        if (digits >= ShortestForeign && startsAt(i + 1) &&
-            plan(i + 1, 0, Prefix::None, t[i].open))
+    while (within(i) && is(i + 1, Token::Digits) && digits + t[i + 1].size() <= LongestNumber) {
+        if (digits >= ShortestForeign && startsAt(i + 1) && plan(i + 1, 0, Prefix::None, t[i].open))
             break;
         digits += t[i + 1].size();
         i += 2;
@@ -511,8 +512,8 @@ Label Reader::label(size_t start, size_t after) const
             break;
         if (token.kind == Token::Other && text[token.begin] == u'>') {
             size_t open = i - 1;
-            while (open > after && open + 64 > i && !(t[open - 1].kind == Token::Other &&
-                                                      text[t[open - 1].begin] == u'<'))
+            while (open > after && open + 64 > i &&
+                   !(t[open - 1].kind == Token::Other && text[t[open - 1].begin] == u'<'))
                 --open;
             if (open > after && open + 64 > i) {
                 i = open;
@@ -556,9 +557,11 @@ std::optional<PlanNumber> Reader::find()
         } else {
             // Five digits from 0 are a ZIP code of Puerto Rico or Massachusetts, never a call.
             const QStringView group = of(i);
-            const auto exit = group.size() == 5 ? ExitCodes.end() :
-                std::find_if(ExitCodes.begin(), ExitCodes.end(),
-                             [group](QStringView code) { return group.startsWith(code); });
+            const auto exit =
+                group.size() == 5
+                    ? ExitCodes.end()
+                    : std::find_if(ExitCodes.begin(), ExitCodes.end(),
+                                   [group](QStringView code) { return group.startsWith(code); });
             if (exit != ExitCodes.end()) {
                 offset = exit->size();
                 international = true;
@@ -575,8 +578,7 @@ std::optional<PlanNumber> Reader::find()
             if (codeOffset < t[code].size() && of(code)[codeOffset].digitValue() == 1) {
                 reading = plan(code, codeOffset + 1, Prefix::International,
                                i > 0 && is(i - 1, Token::Separator) && t[i - 1].open);
-            } else if (of(i) == u"0011" &&
-                       (reading = plan(i, 4, Prefix::International, false))) {
+            } else if (of(i) == u"0011" && (reading = plan(i, 4, Prefix::International, false))) {
                 // Singapore's 001 and then 1, where what follows is one of our numbers whole.
             } else if (const std::optional<size_t> end = foreign(at, offset)) {
                 i = *end - 1;
