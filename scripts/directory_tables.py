@@ -16,6 +16,9 @@ ORIGINS = ("classic", "since")
 ZONE_NAMES = ("EASTERN", "CENTRAL", "MOUNTAIN", "PACIFIC", "ALASKA", "HAWAII", "ATLANTIC")
 # An IANA id such as America/Indiana/Indianapolis: two or more parts, each a capital letter and
 # then letters, '_' or '-', at most 14 characters (the database's own limit).
+# Exchanges the plan keeps from every code: the N11 service codes, 555 for directory and
+# fictional numbers, 950 for carrier access, 958 and 959 for tests. No town answers for them.
+RESERVED = {f"{n}11" for n in range(2, 10)} | {"555", "950", "958", "959"}
 ZONE_ID = re.compile(r"[A-Z][A-Za-z_-]{0,13}(?:/[A-Z][A-Za-z_-]{0,13})+")
 
 
@@ -184,6 +187,8 @@ def read(folder):
         fault_if(code not in d.rows and code not in d.overlays, where, f"exchange of {code}, which is not listed")
         fault_if(not re.fullmatch(r"[2-9]\d\d", cells["exchange"]), where,
                  f"exchange {cells['exchange']!r} is not three digits from 200")
+        fault_if(cells["exchange"] in RESERVED, where,
+                 f"exchange {code}-{cells['exchange']} is one the plan reserves")
         exchange = int(cells["exchange"])
         previous = d.exchanges[-1] if d.exchanges else None
         fault_if(previous and previous.code == code and previous.exchange >= exchange, where,

@@ -149,6 +149,8 @@ REFUSALS = [
     ("shared area without clocks", "same-areas.tsv", "986\t", lambda l: "986\t212", r"shared area 212 has no other clocks"),
     ("service with a place", "services.tsv", "500\t", lambda l: "212" + l[3:],
      r"212 answers with a place already"),
+    ("reserved exchange", "exchanges.tsv", "201\t200\t", lambda l: "201\t911" + l[7:],
+     r"exchange 201-911 is one the plan reserves"),
 ]
 
 

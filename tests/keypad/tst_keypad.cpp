@@ -137,6 +137,13 @@ void TestKeypad::sequences_data()
                                  "No North American telephone number there"};
     QTest::newRow("backspace after a whole number")
         << "WB" << QStringList{answer("850", "3:07 PM.", "Florida", "Tallahassee, FL"), code("85")};
+    QTest::newRow("a code keyed after a whole number")
+        << "W850"
+        << QStringList{answer("850", "3:07 PM.", "Florida", "Tallahassee, FL"), code("8"),
+                       code("85"),
+                       answer("850", "2:07 PM.", "Florida", "Panama City, Pensacola & Tallahassee")
+                           .replace("\r\nState", "\r\nAlso:               3:07 PM. (Tallahassee & "
+                                                 "Quincy)\r\nState")};
     QTest::newRow("mended places")
         << "915" << QStringList{code("9"), code("91"), answer("915", "1:07 PM.", "Texas", "El Paso")};
     QTest::newRow("hawaii") << "808"
@@ -471,6 +478,31 @@ void TestKeypad::wholeNumbers_data()
         {"718-230-0100", july, "718", "10:06 AM.", "New York", "Brooklyn, NY"},
         {"907-789-0100", july, "907", "6:06 AM. DO NOT CALL.", "Alaska", "Juneau, AK"},
         {"416-364-0100", july, "416", "10:06 AM.", "Canada", "Toronto, ON"},
+        // Towns the gazetteer has no point for, islands and Hawaii.
+        {"808-233-0100", july, "808", "4:06 AM. DO NOT CALL.", "Hawaii", "Kaneohe, HI"},
+        {"416-261-0100", july, "416", "10:06 AM.", "Canada", "Scarborough, ON"},
+        {"242-332-0100", july, "242", "10:06 AM.", "--", "Eleuthera"},
+        {"649-946-0100", july, "649", "10:06 AM.", "--", "Providenciales"},
+        // Split codes' towns on the other clock, settled by their county or district.
+        {"807-937-0100", july, "807", "9:06 AM.", "Canada", "Oxdrift, ON"},
+        {"906-753-0100", july, "906", "9:06 AM.", "Michigan", "Stephenson, MI"},
+        {"701-584-0100", july, "701", "8:06 AM.", "North Dakota", "Elgin, ND"},
+        {"605-279-0100", july, "605", "8:06 AM.", "South Dakota", "Wall, SD"},
+        {"605-574-0100", july, "605", "8:06 AM.", "South Dakota", "Hill City, SD"},
+        {"605-823-0100", july, "605", "8:06 AM.", "South Dakota", "McLaughlin, SD"},
+        {"308-665-0100", july, "308", "8:06 AM.", "Nebraska", "Crawford, NE"},
+        {"270-862-0100", july, "270", "10:06 AM.", "Kentucky", "Cecilia, KY"},
+        {"208-437-0100", july, "208", "7:06 AM. DO NOT CALL.", "Idaho", "Oldtown, ID"},
+        {"208-683-0100", july, "208", "7:06 AM. DO NOT CALL.", "Idaho", "Athol, ID"},
+        {"208-835-0100", july, "208", "7:06 AM. DO NOT CALL.", "Idaho", "Troy, ID"},
+        {"208-875-0100", july, "208", "7:06 AM. DO NOT CALL.", "Idaho", "Potlatch, ID"},
+        {"208-926-0100", july, "208", "7:06 AM. DO NOT CALL.", "Idaho", "Kooskia, ID"},
+        {"208-962-0100", july, "208", "7:06 AM. DO NOT CALL.", "Idaho", "Cottonwood, ID"},
+        {"812-649-0100", july, "812", "9:06 AM.", "Indiana", "Rockport, IN"},
+        {"812-838-0100", july, "812", "9:06 AM.", "Indiana", "Mount Vernon, IN"},
+        {"812-937-0100", july, "812", "9:06 AM.", "Indiana", "Dale, IN"},
+        // The lowest exchange that can be dialled.
+        {"201-200-0100", july, "201", "10:06 AM.", "New Jersey", "Jersey City, NJ"},
     };
     for (const auto &row : rows)
         QTest::newRow(row.number) << row.number << row.now << carried
@@ -483,6 +515,18 @@ void TestKeypad::wholeNumbers_data()
         << "(850) 123-4567" << july << carried
         << answer("850", "9:06 AM.", "Florida", "Panama City, Pensacola & Tallahassee")
                .replace("\r\nState", "\r\nAlso:               10:06 AM. (Tallahassee & Quincy)\r\nState");
+    QTest::newRow("exchange below 200")
+        << "201-199-0100" << july << carried
+        << answer("201", "10:06 AM.", "New Jersey", "Jersey City and surrounding area");
+    // Exchanges the plan reserves, and a town the source puts in another state: no town.
+    QTest::newRow("N11 exchange") << "403-211-0100" << july << carried
+                                  << answer("403", "8:06 AM.", "Canada", "Alberta    ");
+    QTest::newRow("555 exchange")
+        << "402-555-0100" << july << carried
+        << answer("402", "9:06 AM.", "Nebraska", "Lincoln, Norfolk, Omaha & Valentine ");
+    QTest::newRow("town in another state")
+        << "201-631-0100" << july << carried
+        << answer("201", "10:06 AM.", "New Jersey", "Jersey City and surrounding area");
     QTest::newRow("no zone rules")
         << "850-224-0100" << july << int(ZoneRules::NoDatabase)
         << answer("850", "10:06 AM.", "Florida", "Panama City, Pensacola & Tallahassee");
