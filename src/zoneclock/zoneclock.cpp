@@ -292,12 +292,32 @@ QString FormatZoneTime(int hour, int minute)
     return QString::fromLatin1(text.data(), qsizetype(at - text.begin()));
 }
 
+namespace {
+
+// The locale's short time format, with Quebec's hours written without a leading zero ("7 h 59"),
+// as the Office québécois de la langue française writes them.
+QString timeFormat(const QLocale &locale)
+{
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    if (locale.language() == QLocale::French && locale.territory() == QLocale::Canada &&
+        format.startsWith(QStringLiteral("HH")))
+        format.remove(0, 1);
+    return format;
+}
+
+} // namespace
+
 QString FormatZoneTime(int hour, int minute, const TimeWriting &writing)
 {
     if (!writing.locale)
         return FormatZoneTime(hour, minute);
     const bool callingHours = hour >= 8 && hour <= 17;
-    QString time = writing.locale->toString(QTime(hour, minute), QLocale::ShortFormat);
+    const QLocale &locale = *writing.locale;
+    QString time = locale.toString(QTime(hour, minute), timeFormat(locale));
+    // The day period as the locale's own text writes it ("p. m."), where the format's code
+    // forces it into capitals.
+    const QString period = hour >= 12 ? locale.pmText() : locale.amText();
+    time.replace(period.toUpper(), period);
     // "2:34 p. m." already ends the sentence that the advice's period would end again.
     if (time.endsWith(u'.'))
         time.chop(1);

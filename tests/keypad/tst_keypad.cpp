@@ -577,7 +577,7 @@ void TestKeypad::languages_data()
          "\u00C9tat :               ", "Lieu :               ", "Service :          ",
          "D\u00E9sol\u00E9, cet indicatif n'existe pas", "aucune : li\u00E9 \u00E0 aucun lieu",
          "Aucun num\u00E9ro de t\u00E9l\u00E9phone nord-am\u00E9ricain ici", "Sans frais",
-         {"00 h 05. NE PAS APPELER.", "07 h 59. NE PAS APPELER.", "08 h 00.", "12 h 00.",
+         {"0 h 05. NE PAS APPELER.", "7 h 59. NE PAS APPELER.", "8 h 00.", "12 h 00.",
           "17 h 59.", "18 h 00. NE PAS APPELER."},
          "14 h 07.", "15 h 07. (Tallahassee & Quincy)"},
         {"es_ES", "C\u00F3digo de \u00E1rea: ", "Hora:                 ", "Tambi\u00E9n:            ",
@@ -587,6 +587,15 @@ void TestKeypad::languages_data()
          {"0:05. NO LLAMAR.", "7:59. NO LLAMAR.", "8:00.", "12:00.", "17:59.",
           "18:00. NO LLAMAR."},
          "14:07.", "15:07. (Tallahassee & Quincy)"},
+        // The Americas' Spanish on twelve hours, the day period as the locale writes it, a
+        // no-break space inside.
+        {"es_US", "C\u00F3digo de \u00E1rea: ", "Hora:                 ", "Tambi\u00E9n:            ",
+         "Estado:              ", "Lugar:                ", "Servicio:            ",
+         "Lo sentimos, no existe ese c\u00F3digo de \u00E1rea", "ninguna: no ligado a un lugar",
+         "No hay ning\u00FAn n\u00FAmero de tel\u00E9fono norteamericano", "Gratuito",
+         {"12:05 a.\u00A0m. NO LLAMAR.", "7:59 a.\u00A0m. NO LLAMAR.", "8:00 a.\u00A0m.",
+          "12:00 p.\u00A0m.", "5:59 p.\u00A0m.", "6:00 p.\u00A0m. NO LLAMAR."},
+         "2:07 p.\u00A0m.", "3:07 p.\u00A0m. (Tallahassee & Quincy)"},
         // No translation: English exactly, whatever the locale writes.
         {"de_DE", "Area Code:      ", "Time:              ", "Also:               ",
          "State:             ", "Location:         ", "Service:          ",
@@ -598,7 +607,11 @@ void TestKeypad::languages_data()
     };
     const char *instants[] = {"2026-01-15T05:05Z", "2026-01-15T12:59Z", "2026-01-15T13:00Z",
                               "2026-01-15T17:00Z", "2026-01-15T22:59Z", "2026-01-15T23:00Z"};
-    for (const Words &w : languages) {
+    // Puerto Rico writes its times as the United States' Spanish does.
+    std::vector<Words> spoken(std::begin(languages), std::end(languages));
+    spoken.push_back(languages[2]);
+    spoken.back().language = "es_PR";
+    for (const Words &w : spoken) {
         const auto u = [](const char *text) { return QString::fromUtf8(text); };
         const auto lines = [&](const char *code, const QStringList &rest) {
             return QStringList{u(w.code) + QLatin1StringView(code)} + rest;
