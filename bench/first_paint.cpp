@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
         label->setFixedSize(288, 274);
         window = std::move(label);
     } else {
-        SpeakLanguage(app, QLocale::system().uiLanguages());
+        SpeakLanguage(app, CurrentDesktopLocale());
         window = std::make_unique<Form1>();
     }
     QuitAfterFirstPaint quit;

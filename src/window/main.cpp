@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
 {
     if (textOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
-        SpeakLanguage(app, QLocale::system().uiLanguages());
+        SpeakLanguage(app, CurrentDesktopLocale());
         QCommandLineParser options;
         describe(app, options);
         return 0;
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     fonts.join();
 #endif
 
-    SpeakLanguage(app, QLocale::system().uiLanguages());
+    SpeakLanguage(app, CurrentDesktopLocale());
     QCommandLineParser options;
     describe(app, options);
     const QStringList words = options.positionalArguments();

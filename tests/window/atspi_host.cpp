@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // In the desktop's language, as the program itself starts.
-    SpeakLanguage(app, QLocale::system().uiLanguages());
+    SpeakLanguage(app, CurrentDesktopLocale());
     QElapsedTimer running;
     running.start();
     const bool runs = QApplication::arguments().contains(QStringLiteral("--clock-runs"));

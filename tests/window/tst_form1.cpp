@@ -479,44 +479,71 @@ void TestForm1::pasteNumberFromTheMenu()
 
 void TestForm1::speaksTheLanguage_data()
 {
-    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("environment"); // the desktop's locale variables
     QTest::addColumn<QStringList>("captions"); // prompt, Clear, Quit
     QTest::addColumn<QStringList>("menu");     // Qt's Copy and Select All, Paste number
     QTest::addColumn<QStringList>("answer");
-    QTest::newRow("French, Canada")
-        << QStringList{"fr-CA", "fr"}
-        << QStringList{QString::fromUtf8("Entrez l'indicatif r\u00E9gional sur le clavier :"),
-                       "Effacer", "Quitter"}
-        << QStringList{"Copier", QString::fromUtf8("Tout s\u00E9lectionner"),
-                       QString::fromUtf8("Coller le num\u00E9ro")}
-        << QStringList{"Indicatif :         212", "Heure :            15 h 07.",
-                       QString::fromUtf8("\u00C9tat :               New York"),
-                       "Lieu :               New York"};
-    QTest::newRow("Spanish, Spain")
-        << QStringList{"es-ES", "es"}
-        << QStringList{QString::fromUtf8("Marque el c\u00F3digo de \u00E1rea en el teclado num\u00E9rico:"),
-                       "Borrar", "Salir"}
-        << QStringList{"Copiar", "Seleccionar todo", QString::fromUtf8("Pegar n\u00FAmero")}
-        << QStringList{QString::fromUtf8("C\u00F3digo de \u00E1rea: 212"), "Hora:                 15:07.",
-                       "Estado:              New York", "Lugar:                New York"};
+    const QStringList french{QString::fromUtf8("Entrez l'indicatif r\u00E9gional sur le clavier :"),
+                             "Effacer", "Quitter"};
+    const QStringList frenchMenu{"Copier", QString::fromUtf8("Tout s\u00E9lectionner"),
+                                 QString::fromUtf8("Coller le num\u00E9ro")};
+    const auto frenchAnswer = [](const char *time) {
+        return QStringList{"Indicatif :         212", QString("Heure :            ") + time,
+                           QString::fromUtf8("\u00C9tat :               New York"),
+                           "Lieu :               New York"};
+    };
+    const QStringList spanish{
+        QString::fromUtf8("Marque el c\u00F3digo de \u00E1rea en el teclado num\u00E9rico:"),
+        "Borrar", "Salir"};
+    const QStringList spanishMenu{"Copiar", "Seleccionar todo",
+                                  QString::fromUtf8("Pegar n\u00FAmero")};
+    const auto spanishAnswer = [](const char *time) {
+        return QStringList{QString::fromUtf8("C\u00F3digo de \u00E1rea: 212"),
+                           QString::fromUtf8("Hora:                 ") + QString::fromUtf8(time),
+                           "Estado:              New York", "Lugar:                New York"};
+    };
     const QStringList english{"Please enter Area Code by clicking on the number pad:", "Clear",
                               "Quit"};
     const QStringList englishMenu{"Copy", "Select All", "Paste number"};
     const QStringList nyc{"Area Code:      212", "Time:              3:07 PM.",
                           "State:             New York", "Location:         New York"};
-    QTest::newRow("English first") << QStringList{"en-US", "fr-CA"} << english << englishMenu << nyc;
-    QTest::newRow("no translation") << QStringList{"de-DE", "de"} << english << englishMenu << nyc;
+    QTest::newRow("French, Canada") << "LANG=fr_CA.UTF-8" << french << frenchMenu
+                                    << frenchAnswer("15 h 07.");
+    QTest::newRow("French, Canada from LANG's territory")
+        << "LANGUAGE=fr:en LANG=en_CA.UTF-8" << french << frenchMenu << frenchAnswer("15 h 07.");
+    QTest::newRow("times from LC_TIME") << "LANG=fr_FR.UTF-8 LC_TIME=fr_CA.UTF-8" << french
+                                        << frenchMenu << frenchAnswer("15 h 07.");
+    QTest::newRow("untranslated language first")
+        << "LANGUAGE=de:fr LANG=fr_FR.UTF-8" << french << frenchMenu << frenchAnswer("15:07.");
+    QTest::newRow("Spanish, Spain") << "LANG=es_ES.UTF-8" << spanish << spanishMenu
+                                    << spanishAnswer("15:07.");
+    // The box's plain text gives the day period's no-break space as a space.
+    QTest::newRow("Spanish, United States")
+        << "LANG=es_US.UTF-8" << spanish << spanishMenu << spanishAnswer("3:07 p. m.");
+    QTest::newRow("English first") << "LANGUAGE=en:fr LANG=fr_CA.UTF-8" << english << englishMenu
+                                   << nyc;
+    QTest::newRow("no translation") << "LANG=de_DE.UTF-8" << english << englishMenu << nyc;
+    QTest::newRow("C locale") << "LANGUAGE=fr LC_ALL=C" << english << englishMenu << nyc;
+    QTest::newRow("no locale") << "LANGUAGE=fr" << english << englishMenu << nyc;
 }
 
 // The window in the desktop's language, Qt's own words included, as the program starts it.
 void TestForm1::speaksTheLanguage()
 {
-    QFETCH(QStringList, languages);
+    QFETCH(QString, environment);
     QFETCH(QStringList, captions);
     QFETCH(QStringList, menu);
     QFETCH(QStringList, answer);
     const QLocale before;
-    const QList<QTranslator *> translators = SpeakLanguage(*qApp, languages);
+    const QStringList variables = environment.split(u' ');
+    const QList<QTranslator *> translators =
+        SpeakLanguage(*qApp, PosixDesktopLocale([&variables](const char *name) {
+                          const QString set = QLatin1StringView(name) + u'=';
+                          for (const QString &variable : variables)
+                              if (variable.startsWith(set))
+                                  return variable.sliced(set.size());
+                          return QString();
+                      }));
     form = std::make_unique<Form1>(testing::januaryClock, ZoneRules::Carried);
     for (QTranslator *translator : translators)
         QCoreApplication::removeTranslator(translator);
@@ -635,7 +662,8 @@ void TestForm1::answerInView()
     QFETCH(QString, lastLine);
     if (given.contains(u':') && !given.startsWith(u'+')) {
         const QLocale before;
-        const QList<QTranslator *> translators = SpeakLanguage(*qApp, {given.section(u':', 0, 0)});
+        const QList<QTranslator *> translators =
+            SpeakLanguage(*qApp, {{given.section(u':', 0, 0)}, {}});
         form = std::make_unique<Form1>(testing::januaryClock, ZoneRules::Carried);
         for (QTranslator *translator : translators) {
             QCoreApplication::removeTranslator(translator);
