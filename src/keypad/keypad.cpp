@@ -16,6 +16,9 @@ constexpr struct {
     const char *source, *comment;
 } Within = QT_TRANSLATE_NOOP3("Answer", ".", "after a time within calling hours");
 constexpr char Outside[] = QT_TRANSLATE_NOOP("Answer", ". DO NOT CALL.");
+constexpr struct {
+    const char *source, *comment;
+} Join = QT_TRANSLATE_NOOP3("Answer", " & ", "between the last two places of a list");
 // The kinds of service codes that the directory's services.tsv names.
 constexpr const char *ServiceKinds[] = {
     QT_TRANSLATE_NOOP("Answer", "Toll-free"),
@@ -43,6 +46,7 @@ Wording Wording::current()
                   translated(Apology),
                   translated(NoClock),
                   translated(NoNumber),
+                  QCoreApplication::translate(Context, Join.source, Join.comment),
                   {},
                   {}};
     for (const char *kind : ServiceKinds)
@@ -172,7 +176,14 @@ void KeypadEntry::answer()
     if (own.isValid())
         appendOtherClockLines(WallMinute(own, now.now), now.now);
     ResultText += LineBreak + words.state + StateByCode(AreaCode);
-    ResultText += LineBreak + words.location + LocationByCode(AreaCode);
+    ResultText += LineBreak + words.location + joined(LocationByCode(AreaCode));
+}
+
+QString KeypadEntry::joined(QString places) const
+{
+    if (words.join != PlaceJoin)
+        places.replace(PlaceJoin, words.join);
+    return places;
 }
 
 bool KeypadEntry::answerExchange()
@@ -186,7 +197,7 @@ bool KeypadEntry::answerExchange()
     OnClock = true;
     ResultText += LineBreak + words.time + ZoneTimeText(own, clock().now, words.timeWriting);
     ResultText += LineBreak + words.state + StateByCode(AreaCode);
-    ResultText += LineBreak + words.location + exchange->place;
+    ResultText += LineBreak + words.location + joined(exchange->place);
     return true;
 }
 
@@ -230,7 +241,7 @@ void KeypadEntry::appendOtherClockLines(int ownMinute, const QDateTime &now)
                 if (place.empty() || named == 2)
                     continue;
                 if (named++)
-                    ResultText += PlaceJoin;
+                    ResultText += words.join;
                 ResultText += QString::fromUtf8(place.data(), qsizetype(place.size()));
             }
         ResultText += u')';

@@ -17,6 +17,8 @@ inline constexpr QLatin1StringView CodeLabel(QT_TRANSLATE_NOOP("Answer", "Area C
 inline constexpr QLatin1StringView TimeLabel(QT_TRANSLATE_NOOP("Answer", "Time:              "));
 // Spaced so that its value lines up with the others' in the result box's font.
 inline constexpr QLatin1StringView AlsoLabel(QT_TRANSLATE_NOOP("Answer", "Also:               "));
+// Joins the last two places of a list, the directory's own lists included; translated as each
+// language joins them ("et", "y").
 inline constexpr QLatin1StringView PlaceJoin(" & ");
 inline constexpr QLatin1StringView StateLabel(QT_TRANSLATE_NOOP("Answer", "State:             "));
 inline constexpr QLatin1StringView LocationLabel(QT_TRANSLATE_NOOP("Answer", "Location:         "));
@@ -32,7 +34,7 @@ inline constexpr QLatin1StringView
 
 // The answer's words in the language the program speaks, and how it writes the time.
 struct Wording {
-    QString code, time, also, state, location, service, apology, noClock, noNumber;
+    QString code, time, also, state, location, service, apology, noClock, noNumber, join;
     TimeWriting timeWriting;
     // Each kind of service code as English names it, and as this language does.
     QList<std::pair<QLatin1StringView, QString>> kinds;
@@ -103,6 +105,8 @@ private:
     // A line for each other clock of the code that reads differently from the code's own, whose
     // wall clock shows `ownMinute`.
     void appendOtherClockLines(int ownMinute, const QDateTime &now);
+    // A list of places as the language joins its last two.
+    QString joined(QString places) const;
 
     Clock clock;
     ZoneRules rules;

@@ -13,6 +13,11 @@
         <translation>. NO LLAMAR.</translation>
     </message>
     <message>
+        <source> &amp; </source>
+        <comment>between the last two places of a list</comment>
+        <translation> y </translation>
+    </message>
+    <message>
         <source>Toll-free</source>
         <translation>Gratuito</translation>
     </message>
@@ -62,7 +67,7 @@
     </message>
     <message>
         <source>none: not tied to one place</source>
-        <translation>ninguna: no ligado a un lugar</translation>
+        <translation>ninguna: sin lugar fijo</translation>
     </message>
     <message>
         <source>No North American telephone number there</source>
@@ -123,8 +128,13 @@
         <translation>La hora, el consejo de llamada y los lugares de un código de área norteamericano.</translation>
     </message>
     <message>
+        <source>number</source>
+        <comment>the name of the argument in --help</comment>
+        <translation>número</translation>
+    </message>
+    <message>
         <source>A telephone number or tel: link to answer.</source>
-        <translation>Un número de teléfono o enlace tel: que responder.</translation>
+        <translation>Un número de teléfono o enlace tel: cuya hora dar.</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,11 @@
         <translation>. NE PAS APPELER.</translation>
     </message>
     <message>
+        <source> &amp; </source>
+        <comment>between the last two places of a list</comment>
+        <translation> et </translation>
+    </message>
+    <message>
         <source>Toll-free</source>
         <translation>Sans frais</translation>
     </message>
@@ -62,7 +67,7 @@
     </message>
     <message>
         <source>none: not tied to one place</source>
-        <translation>aucune : lié à aucun lieu</translation>
+        <translation>aucune : sans lieu précis</translation>
     </message>
     <message>
         <source>No North American telephone number there</source>
@@ -123,8 +128,13 @@
         <translation>L'heure, le conseil d'appel et les lieux d'un indicatif régional nord-américain.</translation>
     </message>
     <message>
+        <source>number</source>
+        <comment>the name of the argument in --help</comment>
+        <translation>numéro</translation>
+    </message>
+    <message>
         <source>A telephone number or tel: link to answer.</source>
-        <translation>Un numéro de téléphone ou un lien tel: auquel répondre.</translation>
+        <translation>Un numéro de téléphone ou un lien tel: dont donner l'heure.</translation>
     </message>
 </context>
 </TS>

@@ -21,10 +21,11 @@ void describe(QCoreApplication &app, QCommandLineParser &options)
         "main", "The time, call advice and places of a North American area code."));
     options.addHelpOption();
     options.addVersionOption();
+    const QString number =
+        QCoreApplication::translate("main", "number", "the name of the argument in --help");
     options.addPositionalArgument(
-        QStringLiteral("number"),
-        QCoreApplication::translate("main", "A telephone number or tel: link to answer."),
-        QStringLiteral("[number]"));
+        number, QCoreApplication::translate("main", "A telephone number or tel: link to answer."),
+        u'[' + number + u']');
     // A number such as -212- or one split by spaces is the number, not options.
     options.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     options.process(app);

@@ -568,34 +568,34 @@ void TestKeypad::languages_data()
     };
     struct Words {
         const char *language, *code, *time, *also, *state, *location, *service, *apology,
-            *noClock, *noNumber, *tollFree, *times[6], *splitTime, *splitAlso;
+            *noClock, *noNumber, *tollFree, *times[6], *splitTime, *splitAlso, *lastPlace;
     };
     // New York at each boundary of the call advice, in January: 0:05, 7:59, 8:00, 12:00, 17:59,
     // 18:00; 850 with its other clock at 20:07 UTC.
     const Words languages[] = {
         {"fr_CA", "Indicatif :         ", "Heure :            ", "Aussi :             ",
          "\u00C9tat :               ", "Lieu :               ", "Service :          ",
-         "D\u00E9sol\u00E9, cet indicatif n'existe pas", "aucune : li\u00E9 \u00E0 aucun lieu",
+         "D\u00E9sol\u00E9, cet indicatif n'existe pas", "aucune : sans lieu pr\u00E9cis",
          "Aucun num\u00E9ro de t\u00E9l\u00E9phone nord-am\u00E9ricain ici", "Sans frais",
          {"0 h 05. NE PAS APPELER.", "7 h 59. NE PAS APPELER.", "8 h 00.", "12 h 00.",
           "17 h 59.", "18 h 00. NE PAS APPELER."},
-         "14 h 07.", "15 h 07. (Tallahassee & Quincy)"},
+         "14 h 07.", "15 h 07. (Tallahassee et Quincy)", "Pensacola et Tallahassee"},
         {"es_ES", "C\u00F3digo de \u00E1rea: ", "Hora:                 ", "Tambi\u00E9n:            ",
          "Estado:              ", "Lugar:                ", "Servicio:            ",
-         "Lo sentimos, no existe ese c\u00F3digo de \u00E1rea", "ninguna: no ligado a un lugar",
+         "Lo sentimos, no existe ese c\u00F3digo de \u00E1rea", "ninguna: sin lugar fijo",
          "No hay ning\u00FAn n\u00FAmero de tel\u00E9fono norteamericano", "Gratuito",
          {"0:05. NO LLAMAR.", "7:59. NO LLAMAR.", "8:00.", "12:00.", "17:59.",
           "18:00. NO LLAMAR."},
-         "14:07.", "15:07. (Tallahassee & Quincy)"},
+         "14:07.", "15:07. (Tallahassee y Quincy)", "Pensacola y Tallahassee"},
         // The Americas' Spanish on twelve hours, the day period as the locale writes it, a
         // no-break space inside.
         {"es_US", "C\u00F3digo de \u00E1rea: ", "Hora:                 ", "Tambi\u00E9n:            ",
          "Estado:              ", "Lugar:                ", "Servicio:            ",
-         "Lo sentimos, no existe ese c\u00F3digo de \u00E1rea", "ninguna: no ligado a un lugar",
+         "Lo sentimos, no existe ese c\u00F3digo de \u00E1rea", "ninguna: sin lugar fijo",
          "No hay ning\u00FAn n\u00FAmero de tel\u00E9fono norteamericano", "Gratuito",
          {"12:05 a.\u00A0m. NO LLAMAR.", "7:59 a.\u00A0m. NO LLAMAR.", "8:00 a.\u00A0m.",
           "12:00 p.\u00A0m.", "5:59 p.\u00A0m.", "6:00 p.\u00A0m. NO LLAMAR."},
-         "2:07 p.\u00A0m.", "3:07 p.\u00A0m. (Tallahassee & Quincy)"},
+         "2:07 p.\u00A0m.", "3:07 p.\u00A0m. (Tallahassee y Quincy)", "Pensacola y Tallahassee"},
         // No translation: English exactly, whatever the locale writes.
         {"de_DE", "Area Code:      ", "Time:              ", "Also:               ",
          "State:             ", "Location:         ", "Service:          ",
@@ -603,7 +603,7 @@ void TestKeypad::languages_data()
          "No North American telephone number there", "Toll-free",
          {"0:05 AM. DO NOT CALL.", "7:59 AM. DO NOT CALL.", "8:00 AM.", "12:00 PM.", "5:59 PM.",
           "6:00 PM. DO NOT CALL."},
-         "2:07 PM.", "3:07 PM. (Tallahassee & Quincy)"},
+         "2:07 PM.", "3:07 PM. (Tallahassee & Quincy)", "Pensacola & Tallahassee"},
     };
     const char *instants[] = {"2026-01-15T05:05Z", "2026-01-15T12:59Z", "2026-01-15T13:00Z",
                               "2026-01-15T17:00Z", "2026-01-15T22:59Z", "2026-01-15T23:00Z"};
@@ -626,7 +626,7 @@ void TestKeypad::languages_data()
             << w.language << "850" << utc("2026-01-15T20:07Z")
             << lines("850", {u(w.time) + w.splitTime, u(w.also) + w.splitAlso,
                              u(w.state) + "Florida",
-                             u(w.location) + "Panama City, Pensacola & Tallahassee"})
+                             u(w.location) + "Panama City, " + w.lastPlace})
                    .join("\r\n");
         QTest::addRow("%s, toll-free", w.language)
             << w.language << "800" << utc("2026-01-15T20:07Z")

@@ -648,9 +648,9 @@ void TestForm1::answerInView_data()
     QTest::newRow("short answer") << "212" << "Location:         New York";
     // In the languages whose labels are longest.
     QTest::newRow("867, French") << "fr:867"
-                                 << "Lieu :               Yukon, Northwest Territories & Nunavut";
+                                 << "Lieu :               Yukon, Northwest Territories et Nunavut";
     QTest::newRow("867, Spanish") << "es:867"
-                                  << "Lugar:                Yukon, Northwest Territories & Nunavut";
+                                  << "Lugar:                Yukon, Northwest Territories y Nunavut";
     QTest::newRow("premium-rate, Spanish") << "es:900"
                                         << "Servicio:            Tarifa especial (llamadas con recargo)";
 }
