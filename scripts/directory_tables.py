@@ -66,6 +66,7 @@ class Directory:
     services: dict = field(default_factory=dict)  # code -> kind
     service_notes: dict = field(default_factory=dict)  # code -> note
     exchanges: list = field(default_factory=list)  # Exchange, by code and exchange
+    place_names: list = field(default_factory=list)  # (english, french, spanish), in byte order
 
     def zone_ids(self):
         """Every IANA id the directory names."""
@@ -196,6 +197,23 @@ def read(folder):
         place = text(cells["place"], where, "place")
         fault_if(not place or len(place.encode()) > 255, where, "place is empty or longer than 255 bytes")
         d.exchanges.append(Exchange(code, exchange, zone_id(cells["clock_zone"], where), place))
+
+    names = folder / "place-names.tsv"
+    try:
+        lines = names.read_text(encoding="utf-8").split("\n")
+    except (OSError, UnicodeDecodeError) as e:
+        raise Fault(f"{names}: cannot be read as UTF-8 text: {e}")
+    rows = [(n, t.split("\t")) for n, t in enumerate(lines, start=1) if t and not t.startswith("#")]
+    fault_if(not rows or rows[0][1] != ["english", "french", "spanish"], names,
+             "the header must name the columns english french spanish, tab-separated")
+    for number, cells in rows[1:]:
+        where = f"{names}:{number}"
+        fault_if(len(cells) != 3, where, f"{len(cells)} cells where the header names 3")
+        row = tuple(text(cell, where, column) for cell, column in zip(cells, ("english", "french", "spanish")))
+        fault_if(not all(row), where, "a name is empty")
+        fault_if(d.place_names and d.place_names[-1][0].encode() >= row[0].encode(), where,
+                 f"{row[0]!r} repeated or out of byte order")
+        d.place_names.append(row)
     return d
 
 

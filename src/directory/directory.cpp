@@ -40,6 +40,12 @@ struct SameArea {
 };
 
 // The places of exchanges, sharing one text.
+// A place's name as English writes it, then as French and Spanish do.
+struct PlaceName {
+    std::string_view english;
+    std::array<std::string_view, 2> other;
+};
+
 struct PlaceSpan {
     std::uint32_t offset;
     std::uint8_t length;
@@ -148,6 +154,19 @@ QString LocationByCode(int code)
     const Row *row = rowFor(code);
     return row ? QString::fromUtf8(row->location.data(), qsizetype(row->location.size()))
                : QString();
+}
+
+QString PlaceNameIn(QStringView english, PlaceLanguage language)
+{
+    const QByteArray utf8 = english.toUtf8();
+    const std::string_view key(utf8.data(), std::size_t(utf8.size()));
+    const auto found = std::lower_bound(
+        std::begin(PlaceNames), std::end(PlaceNames), key,
+        [](const PlaceName &name, std::string_view wanted) { return name.english < wanted; });
+    if (found == std::end(PlaceNames) || found->english != key)
+        return english.toString();
+    const std::string_view name = found->other[std::size_t(language)];
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 std::optional<ExchangePlace> ExchangeByNumber(int code, int exchange)

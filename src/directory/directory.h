@@ -57,6 +57,14 @@ struct ExchangePlace {
 // exchange outside 0..999.
 std::optional<ExchangePlace> ExchangeByNumber(int code, int exchange);
 
+// The languages the directory writes its places in besides English.
+enum class PlaceLanguage { French, Spanish };
+
+// One place (a state, province, territory, country or town) or a whole State line, as
+// `language` writes it: "Floride", "Montréal"; as English writes it where the directory knows no
+// other form.
+QString PlaceNameIn(QStringView english, PlaceLanguage language);
+
 // What kind of code an unlisted code that NANPA has in service for no one place is, such as
 // "Toll-free"; empty for every other code.
 QLatin1StringView ServiceByCode(int code);

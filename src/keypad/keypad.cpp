@@ -48,15 +48,21 @@ Wording Wording::current()
                   translated(NoNumber),
                   QCoreApplication::translate(Context, Join.source, Join.comment),
                   {},
+                  {},
                   {}};
     for (const char *kind : ServiceKinds)
         words.kinds.append({QLatin1StringView(kind), QCoreApplication::translate(Context, kind)});
     const QString outside = QCoreApplication::translate(Context, Outside);
-    // English keeps the program's own time text, whatever the locale.
-    if (outside != QLatin1StringView(Outside))
+    // English keeps the program's own time text and names, whatever the locale.
+    if (outside != QLatin1StringView(Outside)) {
         words.timeWriting = {QLocale(),
                              QCoreApplication::translate(Context, Within.source, Within.comment),
                              outside};
+        if (QLocale().language() == QLocale::French)
+            words.places = PlaceLanguage::French;
+        else if (QLocale().language() == QLocale::Spanish)
+            words.places = PlaceLanguage::Spanish;
+    }
     return words;
 }
 
@@ -175,15 +181,27 @@ void KeypadEntry::answer()
     // which cannot tell one part of a code from another.
     if (own.isValid())
         appendOtherClockLines(WallMinute(own, now.now), now.now);
-    ResultText += LineBreak + words.state + StateByCode(AreaCode);
-    ResultText += LineBreak + words.location + joined(LocationByCode(AreaCode));
+    ResultText += LineBreak + words.state + placesText(StateByCode(AreaCode));
+    ResultText += LineBreak + words.location + placesText(LocationByCode(AreaCode));
 }
 
-QString KeypadEntry::joined(QString places) const
+QString KeypadEntry::placesText(const QString &english) const
 {
-    if (words.join != PlaceJoin)
-        places.replace(PlaceJoin, words.join);
-    return places;
+    if (!words.places)
+        return english;
+    // Each place between the commas and the join, its padding dropped, named in the language.
+    const QString text = english.trimmed();
+    QString out;
+    for (qsizetype at = 0;;) {
+        const qsizetype comma = text.indexOf(u", ", at), join = text.indexOf(PlaceJoin, at);
+        const qsizetype next = comma < 0 ? join : join < 0 ? comma : std::min(comma, join);
+        out += PlaceNameIn(QStringView(text).sliced(at, (next < 0 ? text.size() : next) - at),
+                           *words.places);
+        if (next < 0)
+            return out;
+        out += next == join ? words.join : QStringLiteral(", ");
+        at = next + (next == join ? PlaceJoin.size() : 2);
+    }
 }
 
 bool KeypadEntry::answerExchange()
@@ -196,8 +214,8 @@ bool KeypadEntry::answerExchange()
         return false;
     OnClock = true;
     ResultText += LineBreak + words.time + ZoneTimeText(own, clock().now, words.timeWriting);
-    ResultText += LineBreak + words.state + StateByCode(AreaCode);
-    ResultText += LineBreak + words.location + joined(exchange->place);
+    ResultText += LineBreak + words.state + placesText(StateByCode(AreaCode));
+    ResultText += LineBreak + words.location + placesText(exchange->place);
     return true;
 }
 
@@ -242,7 +260,8 @@ void KeypadEntry::appendOtherClockLines(int ownMinute, const QDateTime &now)
                     continue;
                 if (named++)
                     ResultText += words.join;
-                ResultText += QString::fromUtf8(place.data(), qsizetype(place.size()));
+                const QString name = QString::fromUtf8(place.data(), qsizetype(place.size()));
+                ResultText += words.places ? PlaceNameIn(name, *words.places) : name;
             }
         ResultText += u')';
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory/directory.h"
 #include "zoneclock/zoneclock.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,8 @@ inline constexpr QLatin1StringView
 struct Wording {
     QString code, time, also, state, location, service, apology, noClock, noNumber, join;
     TimeWriting timeWriting;
+    // The language places are named in; unset: as English names them.
+    std::optional<PlaceLanguage> places;
     // Each kind of service code as English names it, and as this language does.
     QList<std::pair<QLatin1StringView, QString>> kinds;
 
@@ -105,8 +108,8 @@ private:
     // A line for each other clock of the code that reads differently from the code's own, whose
     // wall clock shows `ownMinute`.
     void appendOtherClockLines(int ownMinute, const QDateTime &now);
-    // A list of places as the language joins its last two.
-    QString joined(QString places) const;
+    // A State or Location line's places as the language names them and joins its last two.
+    QString placesText(const QString &english) const;
 
     Clock clock;
     ZoneRules rules;

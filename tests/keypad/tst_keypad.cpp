@@ -569,6 +569,9 @@ void TestKeypad::languages_data()
     struct Words {
         const char *language, *code, *time, *also, *state, *location, *service, *apology,
             *noClock, *noNumber, *tollFree, *times[6], *splitTime, *splitAlso, *lastPlace;
+        // New York and Florida; at 20:07 UTC, the time on UTC-4 and on UTC-5; Canada; 506's
+        // place, 787's state and place, 809's state and place, 514's place.
+        const char *newYork, *florida, *atlantic, *eastern, *canada, *places[6];
     };
     // New York at each boundary of the call advice, in January: 0:05, 7:59, 8:00, 12:00, 17:59,
     // 18:00; 850 with its other clock at 20:07 UTC.
@@ -579,14 +582,20 @@ void TestKeypad::languages_data()
          "Aucun num\u00E9ro de t\u00E9l\u00E9phone nord-am\u00E9ricain ici", "Sans frais",
          {"0 h 05. NE PAS APPELER.", "7 h 59. NE PAS APPELER.", "8 h 00.", "12 h 00.",
           "17 h 59.", "18 h 00. NE PAS APPELER."},
-         "14 h 07.", "15 h 07. (Tallahassee et Quincy)", "Pensacola et Tallahassee"},
+         "14 h 07.", "15 h 07. (Tallahassee et Quincy)", "Pensacola et Tallahassee", "New York",
+         "Floride", "16 h 07.", "15 h 07.", "Canada",
+         {"Nouveau-Brunswick", "Porto Rico", "Porto Rico", "aucun", "R\u00E9publique dominicaine",
+          "Montr\u00E9al"}},
         {"es_ES", "C\u00F3digo de \u00E1rea: ", "Hora:                 ", "Tambi\u00E9n:            ",
          "Estado:              ", "Lugar:                ", "Servicio:            ",
          "Lo sentimos, no existe ese c\u00F3digo de \u00E1rea", "ninguna: sin lugar fijo",
          "No hay ning\u00FAn n\u00FAmero de tel\u00E9fono norteamericano", "Gratuito",
          {"0:05. NO LLAMAR.", "7:59. NO LLAMAR.", "8:00.", "12:00.", "17:59.",
           "18:00. NO LLAMAR."},
-         "14:07.", "15:07. (Tallahassee y Quincy)", "Pensacola y Tallahassee"},
+         "14:07.", "15:07. (Tallahassee y Quincy)", "Pensacola y Tallahassee", "Nueva York",
+         "Florida", "16:07.", "15:07.", "Canad\u00E1",
+         {"Nuevo Brunswick", "Puerto Rico", "Puerto Rico", "ninguno", "Rep\u00FAblica Dominicana",
+          "Montr\u00E9al"}},
         // The Americas' Spanish on twelve hours, the day period as the locale writes it, a
         // no-break space inside.
         {"es_US", "C\u00F3digo de \u00E1rea: ", "Hora:                 ", "Tambi\u00E9n:            ",
@@ -595,7 +604,10 @@ void TestKeypad::languages_data()
          "No hay ning\u00FAn n\u00FAmero de tel\u00E9fono norteamericano", "Gratuito",
          {"12:05 a.\u00A0m. NO LLAMAR.", "7:59 a.\u00A0m. NO LLAMAR.", "8:00 a.\u00A0m.",
           "12:00 p.\u00A0m.", "5:59 p.\u00A0m.", "6:00 p.\u00A0m. NO LLAMAR."},
-         "2:07 p.\u00A0m.", "3:07 p.\u00A0m. (Tallahassee y Quincy)", "Pensacola y Tallahassee"},
+         "2:07 p.\u00A0m.", "3:07 p.\u00A0m. (Tallahassee y Quincy)", "Pensacola y Tallahassee",
+         "Nueva York", "Florida", "4:07 p.\u00A0m.", "3:07 p.\u00A0m.", "Canad\u00E1",
+         {"Nuevo Brunswick", "Puerto Rico", "Puerto Rico", "ninguno", "Rep\u00FAblica Dominicana",
+          "Montr\u00E9al"}},
         // No translation: English exactly, whatever the locale writes.
         {"de_DE", "Area Code:      ", "Time:              ", "Also:               ",
          "State:             ", "Location:         ", "Service:          ",
@@ -603,7 +615,9 @@ void TestKeypad::languages_data()
          "No North American telephone number there", "Toll-free",
          {"0:05 AM. DO NOT CALL.", "7:59 AM. DO NOT CALL.", "8:00 AM.", "12:00 PM.", "5:59 PM.",
           "6:00 PM. DO NOT CALL."},
-         "2:07 PM.", "3:07 PM. (Tallahassee & Quincy)", "Pensacola & Tallahassee"},
+         "2:07 PM.", "3:07 PM. (Tallahassee & Quincy)", "Pensacola & Tallahassee", "New York",
+         "Florida", "4:07 PM.", "3:07 PM.", "Canada",
+         {"New Brunswick  ", "PR", "Puerto Rico  ", "--", "Dominican Republic", "Montreal "}},
     };
     const char *instants[] = {"2026-01-15T05:05Z", "2026-01-15T12:59Z", "2026-01-15T13:00Z",
                               "2026-01-15T17:00Z", "2026-01-15T22:59Z", "2026-01-15T23:00Z"};
@@ -619,15 +633,28 @@ void TestKeypad::languages_data()
         for (int i = 0; i < 6; ++i)
             QTest::addRow("%s, %s", w.language, w.times[i])
                 << w.language << "212" << utc(instants[i])
-                << lines("212", {u(w.time) + w.times[i], u(w.state) + "New York",
-                                 u(w.location) + "New York"})
+                << lines("212", {u(w.time) + w.times[i], u(w.state) + u(w.newYork),
+                                 u(w.location) + u(w.newYork)})
                        .join("\r\n");
         QTest::addRow("%s, split code", w.language)
             << w.language << "850" << utc("2026-01-15T20:07Z")
             << lines("850", {u(w.time) + w.splitTime, u(w.also) + w.splitAlso,
-                             u(w.state) + "Florida",
+                             u(w.state) + u(w.florida),
                              u(w.location) + "Panama City, " + w.lastPlace})
                    .join("\r\n");
+        // A province, Puerto Rico, the Dominican Republic and Montréal, named in the language.
+        const struct {
+            const char *code, *time, *state, *location;
+        } named[] = {{"506", w.atlantic, w.canada, w.places[0]},
+                     {"787", w.atlantic, w.places[1], w.places[2]},
+                     {"809", w.atlantic, w.places[3], w.places[4]},
+                     {"514", w.eastern, w.canada, w.places[5]}};
+        for (const auto &row : named)
+            QTest::addRow("%s, %s", w.language, row.code)
+                << w.language << row.code << utc("2026-01-15T20:07Z")
+                << lines(row.code, {u(w.time) + u(row.time), u(w.state) + u(row.state),
+                                    u(w.location) + u(row.location)})
+                       .join("\r\n");
         QTest::addRow("%s, toll-free", w.language)
             << w.language << "800" << utc("2026-01-15T20:07Z")
             << lines("800", {u(w.time) + u(w.noClock), u(w.service) + u(w.tollFree)}).join("\r\n");

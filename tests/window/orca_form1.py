@@ -28,7 +28,7 @@ WORDS = {
          "Area Code:", "3:08 PM.", "Result"),
     "fr": ("Entrez l'indicatif régional sur le clavier :",
            "Indicatif : 212 Heure : 15 h 07. État : New York Lieu : New York",
-           "Indicatif : 850 Heure : 15 h 07. État : Florida Lieu : Tallahassee, FL",
+           "Indicatif : 850 Heure : 15 h 07. État : Floride Lieu : Tallahassee, FL",
            "Indicatif :", "15 h 08.", "Résultat"),
 }
 PROMPT, ANSWER, NUMBER_ANSWER, CODE_LINE, TURNED, RESULT = WORDS[LANGUAGE[:2]]

@@ -500,7 +500,7 @@ void TestForm1::speaksTheLanguage_data()
     const auto spanishAnswer = [](const char *time) {
         return QStringList{QString::fromUtf8("C\u00F3digo de \u00E1rea: 212"),
                            QString::fromUtf8("Hora:                 ") + QString::fromUtf8(time),
-                           "Estado:              New York", "Lugar:                New York"};
+                           "Estado:              Nueva York", "Lugar:                Nueva York"};
     };
     const QStringList english{"Please enter Area Code by clicking on the number pad:", "Clear",
                               "Quit"};
@@ -648,9 +648,9 @@ void TestForm1::answerInView_data()
     QTest::newRow("short answer") << "212" << "Location:         New York";
     // In the languages whose labels are longest.
     QTest::newRow("867, French") << "fr:867"
-                                 << "Lieu :               Yukon, Northwest Territories et Nunavut";
+                                 << "Lieu :               Yukon, Territoires du Nord-Ouest et Nunavut";
     QTest::newRow("867, Spanish") << "es:867"
-                                  << "Lugar:                Yukon, Northwest Territories y Nunavut";
+                                  << "Lugar:                Yukon, Territorios del Noroeste y Nunavut";
     QTest::newRow("premium-rate, Spanish") << "es:900"
                                         << "Servicio:            Tarifa especial (llamadas con recargo)";
 }
