@@ -719,7 +719,6 @@ void TestKeypad::numberInText_data()
         {"tel link, escaped, parameters", "TEL:%2B1-604-555-0100;ext=204", "6045550100"},
         {"tel link, country context", "tel:555-0100;phone-context=+1-403", "4035550100"},
         {"extension x", "212-555-0100 x204", nyc},
-        {"extension run on", "212-555-0100x204", nyc},
         {"extension ext.", "(867) 555-0100 ext. 12", "8675550100"},
         {"in a sentence", "Call Ana on 403.555.0100, after 9.", "4035550100"},
         {"after other numbers", "Order 12345 of 2026-11-05: call 1 212 555 0100", nyc},
@@ -735,7 +734,6 @@ void TestKeypad::numberInText_data()
         {"011, then 1", "011 1 604 555 0100", "6045550100"},
         {"0011, then 1", "0011 1 416 555 0100", "4165550100"},
         {"001 and 1 together", "0011-650-333-6000", "6503336000"},
-        {"two plus signs", "++1 (650) 333-6000", "6503336000"},
         // Letters: only where the text writes a number with them.
         {"letters", "1-800-FLOWERS", "8003569377"},
         {"letters, grouped", "1 (800) GOT-JUNK", "8004685865"},
@@ -772,8 +770,6 @@ void TestKeypad::numberInText_data()
         {"three digits from 0", "012", ""},
         {"percentage", "2125550100%", ""},
         {"amount", "$2125550100", ""},
-        {"amount after", "2125550100$", ""},
-        {"numbers joined by plus signs", "650+253+1234", ""},
         // Another country's number is read past whole; nothing is guessed from it.
         {"+44", "+44 20 7946 0000", ""},
         {"011 44", "011 44 20 7946 0000", ""},
@@ -802,12 +798,10 @@ void TestKeypad::numberInText_data()
         // Characters that count for nothing, and look-alikes.
         {"zero-width spaces", "212\u200B-555\u200B-0100", nyc},
         {"word joiner", "(212)\u2060555-0100", nyc},
-        {"zero-width non-joiners", "2\u200C1\u200C2-555-0100", nyc},
         {"direction marks", "\u200E\u2066212-555-0100\u2069", nyc},
         {"soft hyphens", "212\u00AD555\u00AD0100", nyc},
         {"middle dots", "212\u00B7555\u00B70100", nyc},
         {"long-vowel marks", "\u96FB\u8A71\u756A\u53F7\uFF1A212\u30FC555\u30FC0100", nyc},
-        {"half-width long-vowel marks", "212\uFF70555\uFF700100", nyc},
         {"full-width",
          "\uFF08\uFF12\uFF11\uFF12\uFF09\uFF15\uFF15\uFF15\uFF0D\uFF10\uFF11\uFF10\uFF10", nyc},
         {"beside Chinese", "\u7535\u8BDD2125550100\u8F6C", nyc},
@@ -816,9 +810,7 @@ void TestKeypad::numberInText_data()
         // The phone, not the fax, where the text labels them.
         {"fax first", "Fax: (646) 555-0199 / Tel: (212) 555-0147", "2125550147"},
         {"F and T", "F 646.555.0199 | T 212.555.0147", "2125550147"},
-        {"fax alone", "Fax: (646) 555-0199", "6465550199"},
         {"fax named after it", "Home: 310-555-0100 (fax) Cell: 310-555-0101", "3105550101"},
-        {"unlabelled first", "212-555-0147, fax 646-555-0199", "2125550147"},
         {"French labels", "T\u00E9l\u00E9copieur : 514 555-0199, T\u00E9l. : 514 555-0147",
          "5145550147"},
         {"Spanish labels", "Fax: 787-555-0199 \u00B7 Tel\u00E9fono: 787-555-0147", "7875550147"},
@@ -827,8 +819,6 @@ void TestKeypad::numberInText_data()
          "Jane Doe\nAcme Corp.\n1350 Madison Ave, Suite 1200, New York, NY 10128\nO: "
          "212.555.0147 | M: 646.555.0199",
          "2125550147"},
-        {"signature, sent from a phone", "Best,\nSam\nSent from my iPhone\nCell: +1 (415) 555-0123",
-         "4155550123"},
         {"signature, Quebec",
          "Marc Tremblay\n1000, rue De La Gaucheti\u00E8re O., bureau 2400\nMontr\u00E9al "
          "(Qu\u00E9bec) H3B 4W5\nT\u00E9l\u00E9c. : 514 555-0148\nT\u00E9l. : 514 555-0147 poste 4",
@@ -838,9 +828,6 @@ void TestKeypad::numberInText_data()
          "Joe's Pizza\n\u2605\u2605\u2605\u2605\u2606 4.5 (1,287) \u00B7 $$\n7 Carmine St, New "
          "York, NY 10014\nOpen \u22C5 Closes 4 AM\n(212) 366-1182",
          "2123661182"},
-        {"listing, price per night",
-         "Rooms from $189/night \u00B7 4.3 \u2605 (2,041 reviews) \u00B7 Call 1-877-782-9444",
-         "8777829444"},
         // vCards:
         {"vCard 3, fax first",
          "BEGIN:VCARD\r\nTEL;TYPE=WORK,FAX:+1-305-555-0198\r\nTEL;TYPE=WORK,VOICE:+1-305-555-"
@@ -853,17 +840,13 @@ void TestKeypad::numberInText_data()
         // Spreadsheet rows:
         {"spreadsheet, tab-separated", "Ana Ruiz\tRuiz Legal\t(305) 555-0147\t(305) 555-0198",
          "3055550147"},
-        {"spreadsheet, CSV", "2026-12-10,Order 50023,\"$1,250.00\",212-555-0100,10128", nyc},
         // Chat:
         {"chat, spaced", "hey can u call me back? 646 555 0145 thx", "6465550145"},
         {"chat, number sign", "my new # is 917.555.0123!!", "9175550123"},
-        {"chat, emoji", "txt me @ 347-555-0199 after 5pm \U0001F60A", "3475550199"},
         // Receipts:
         {"receipt, store number",
          "WALMART SUPERCENTER\nSTORE #1234 (479) 555-0100\nST# 01234 OP# 00009012 TE# 12",
          "4795550100"},
-        {"receipt, totals after", "Call 1 (888) 555-0123. Order #50023 \u00B7 Total $1,250.00",
-         "8885550123"},
         {"receipt, card and tax", "TAX 8.875% 4.44\nVISA ****1234\nSERVICE 1-866-555-0147",
          "8665550147"},
         // Pasted HTML source:
@@ -876,10 +859,8 @@ void TestKeypad::numberInText_data()
         // Other scripts:
         {"Chinese label", "\u7535\u8BDD\uFF1A(212) 555-0100", nyc},
         {"Russian label", "\u0422\u0435\u043B.: +1 (212) 555-0100", nyc},
-        {"Arabic, direction mark", "\u0647\u0627\u062A\u0641: \u200E+1 212 555 0100", nyc},
         {"Devanagari digits", "\u0968\u0967\u0968-\u096B\u096B\u096B-\u0966\u0967\u0966\u0966",
          nyc},
-        {"Thai", "\u0E42\u0E17\u0E23 212-555-0100", nyc},
         {"words", "see you at noon", ""},
         {"empty", "", ""},
     };
