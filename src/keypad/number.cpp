@@ -81,7 +81,10 @@ QString cleaned(QStringView text)
 // What a character is to a number.
 enum class Class : quint8 { Digit, Space, LineBreak, Mark, Open, Close, Wide, Letter, Plus, Other };
 
-constexpr Class asciiClass(char16_t u)
+// Between the groups of a number: spaces of every width, no-break ones too; dots, middle dots,
+// hyphens and every other dash; the minus sign some editors put for a hyphen; parentheses,
+// square brackets and slashes. The characters named here; Other for the rest.
+constexpr Class namedClass(char16_t u)
 {
     if (u >= u'0' && u <= u'9')
         return Class::Digit;
@@ -89,16 +92,23 @@ constexpr Class asciiClass(char16_t u)
         return Class::Letter;
     switch (u) {
     case u' ':
+    case u'\u00A0':
         return Class::Space;
     case u'\n':
     case u'\r':
     case u'\t':
     case u'\v':
     case u'\f':
+    case u'\u2028':
+    case u'\u2029':
         return Class::LineBreak;
     case u'.':
     case u'-':
     case u'/':
+    case u'\u2212':
+    case u'\u00B7':
+    case u'\u2027':
+    case u'\u30FB':
         return Class::Mark;
     case u'(':
     case u'[':
@@ -116,32 +126,17 @@ constexpr Class asciiClass(char16_t u)
 constexpr auto AsciiClasses = [] {
     std::array<Class, 0x80> classes{};
     for (char16_t u = 0; u < 0x80; ++u)
-        classes[u] = asciiClass(u);
+        classes[u] = namedClass(u);
     return classes;
 }();
 
-// Between the groups of a number: spaces of every width, no-break ones too; dots, middle dots,
-// hyphens and every other dash; the minus sign some editors put for a hyphen; parentheses,
-// square brackets and slashes.
 inline Class classOf(QChar c)
 {
     const char16_t u = c.unicode();
     if (u < 0x80)
         return AsciiClasses[u];
-    switch (u) {
-    case u'\u00A0':
-        return Class::Space;
-    case u'\u2028':
-    case u'\u2029':
-        return Class::LineBreak;
-    case u'\u2212':
-    case u'\u00B7':
-    case u'\u2027':
-    case u'\u30FB':
-        return Class::Mark;
-    default:
-        break;
-    }
+    if (const Class named = namedClass(u); named != Class::Other)
+        return named;
     if (c.isDigit())
         return Class::Digit;
     if (c.isSpace())
