@@ -3,6 +3,7 @@
 #include "zoneclock/zoneclock.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtGlobal>
 
 namespace dialhour::testing {
@@ -32,6 +33,15 @@ inline quint32 randomSeed()
     return qEnvironmentVariableIsSet("DIALHOUR_SEED")
                ? quint32(qEnvironmentVariableIntValue("DIALHOUR_SEED"))
                : QRandomGenerator::global()->generate();
+}
+
+// Text with the day periods of Spanish in the Americas written "a. m." and "p. m.", however the
+// CLDR of this Qt spaces them ("p.\u00A0m." in Qt 6.4, "p.m." for es_US in Qt 6.8): in lower
+// case, as every one of them writes them.
+inline QString withDayPeriodsSpaced(QString text)
+{
+    static const QRegularExpression period(QStringLiteral("\\b([ap])\\.[\\x{00A0}\\x{202F} ]?m\\."));
+    return text.replace(period, QStringLiteral("\\1. m."));
 }
 
 } // namespace dialhour::testing

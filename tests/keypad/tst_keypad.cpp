@@ -596,16 +596,15 @@ void TestKeypad::languages_data()
          "Florida", "16:07.", "15:07.", "Canad\u00E1",
          {"Nuevo Brunswick", "Puerto Rico", "Puerto Rico", "ninguno", "Rep\u00FAblica Dominicana",
           "Montr\u00E9al"}},
-        // The Americas' Spanish on twelve hours, the day period as the locale writes it, a
-        // no-break space inside.
+        // The Americas' Spanish on twelve hours, the day period as the locale writes it.
         {"es_US", "C\u00F3digo de \u00E1rea: ", "Hora:                 ", "Tambi\u00E9n:            ",
          "Estado:              ", "Lugar:                ", "Servicio:            ",
          "Lo sentimos, no existe ese c\u00F3digo de \u00E1rea", "ninguna: sin lugar fijo",
          "No hay ning\u00FAn n\u00FAmero de tel\u00E9fono norteamericano", "Gratuito",
-         {"12:05 a.\u00A0m. NO LLAMAR.", "7:59 a.\u00A0m. NO LLAMAR.", "8:00 a.\u00A0m.",
-          "12:00 p.\u00A0m.", "5:59 p.\u00A0m.", "6:00 p.\u00A0m. NO LLAMAR."},
-         "2:07 p.\u00A0m.", "3:07 p.\u00A0m. (Tallahassee y Quincy)", "Pensacola y Tallahassee",
-         "Nueva York", "Florida", "4:07 p.\u00A0m.", "3:07 p.\u00A0m.", "Canad\u00E1",
+         {"12:05 a. m. NO LLAMAR.", "7:59 a. m. NO LLAMAR.", "8:00 a. m.",
+          "12:00 p. m.", "5:59 p. m.", "6:00 p. m. NO LLAMAR."},
+         "2:07 p. m.", "3:07 p. m. (Tallahassee y Quincy)", "Pensacola y Tallahassee",
+         "Nueva York", "Florida", "4:07 p. m.", "3:07 p. m.", "Canad\u00E1",
          {"Nuevo Brunswick", "Puerto Rico", "Puerto Rico", "ninguno", "Rep\u00FAblica Dominicana",
           "Montr\u00E9al"}},
         // No translation: English exactly, whatever the locale writes.
@@ -694,7 +693,7 @@ void TestKeypad::languages()
             press(keypad, key);
     else
         keypad.NumberGiven(given);
-    QCOMPARE(keypad.resultText(), text);
+    QCOMPARE(testing::withDayPeriodsSpaced(keypad.resultText()), text);
 }
 
 void TestKeypad::numberInText_data()

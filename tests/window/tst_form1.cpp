@@ -517,7 +517,6 @@ void TestForm1::speaksTheLanguage_data()
         << "LANGUAGE=de:fr LANG=fr_FR.UTF-8" << french << frenchMenu << frenchAnswer("15:07.");
     QTest::newRow("Spanish, Spain") << "LANG=es_ES.UTF-8" << spanish << spanishMenu
                                     << spanishAnswer("15:07.");
-    // The box's plain text gives the day period's no-break space as a space.
     QTest::newRow("Spanish, United States")
         << "LANG=es_US.UTF-8" << spanish << spanishMenu << spanishAnswer("3:07 p. m.");
     QTest::newRow("English first") << "LANGUAGE=en:fr LANG=fr_CA.UTF-8" << english << englishMenu
@@ -565,7 +564,10 @@ void TestForm1::speaksTheLanguage()
     }
     for (QChar key : QStringLiteral("212"))
         click(key);
-    QCOMPARE(result(), answer);
+    QStringList shownAnswer = result();
+    for (QString &line : shownAnswer)
+        line = testing::withDayPeriodsSpaced(line);
+    QCOMPARE(shownAnswer, answer);
     // The menu is made as it opens, so Qt's words are read with the translators in place.
     for (QTranslator *translator : translators)
         QCoreApplication::installTranslator(translator);
