@@ -106,23 +106,26 @@ QFont noticeFont(const QFont &base, QSizeF room)
     });
 }
 
-// The height of `text` laid out as the result box lays it out: each line wrapped at `width`.
-qreal laidOutHeight(const QString &text, const QFont &font, qreal width)
+// Whether `text` laid out as the result box lays it out, each line at `width`, shows every line
+// on one row, all of them within `height`.
+bool fitsUnwrapped(const QString &text, const QFont &font, qreal width, qreal height)
 {
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    qreal height = 0;
+    qreal used = 0;
     for (const QString &line : text.split(dialhour::LineBreak)) {
         QTextLayout layout(line, font);
         layout.setTextOption(option);
         layout.beginLayout();
-        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
-            row.setLineWidth(width);
-            height += row.height();
-        }
+        QTextLine row = layout.createLine();
+        row.setLineWidth(width);
+        used += row.height();
+        const bool wrapped = layout.createLine().isValid();
         layout.endLayout();
+        if (wrapped || used > height)
+            return false;
     }
-    return height;
+    return true;
 }
 
 QIcon appIcon()
@@ -393,8 +396,9 @@ void Form1::showResult()
 }
 
 // The box cannot grow, so an answer too long for it at the usual size, as a code's several
-// clocks' may be, takes the largest smaller size at which every line is in view. Below 7
-// pixels text is unreadable, and the box would rather scroll.
+// clocks' or a translation's longer words may be, takes the largest smaller size at which every
+// line is in view on a row of its own: a wrapped half would stand in the labels' column. Below 7
+// pixels text is unreadable, and the box would rather wrap or scroll.
 void Form1::fitResult()
 {
     const QString &text = keypad.resultText();
@@ -404,7 +408,7 @@ void Form1::fitResult()
     QFont font = resultFont;
     constexpr int smallest = 7;
     for (int pixels = QFontInfo(resultFont).pixelSize();
-         pixels > smallest && laidOutHeight(text, font, width) > room;)
+         pixels > smallest && !fitsUnwrapped(text, font, width, room);)
         font.setPixelSize(--pixels);
     if (font != Text1->font())
         Text1->setFont(font);

@@ -19,6 +19,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextStream>
@@ -97,6 +98,8 @@ private slots:
     void noticeFitsWhole();
     void answerInView_data();
     void answerInView();
+    void noLineWraps_data();
+    void noLineWraps();
     void readableUnderAnyPalette_data();
     void readableUnderAnyPalette();
     void everyControlIsNamedForScreenReaders();
@@ -690,6 +693,50 @@ void TestForm1::answerInView()
     // An answer that fits keeps the box's own size.
     if (given == "212")
         QCOMPARE(text1->font().pointSizeF(), 8.25);
+}
+
+void TestForm1::noLineWraps_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en_US";
+    QTest::newRow("French") << "fr_CA";
+    QTest::newRow("Spanish") << "es_ES";
+    QTest::newRow("Spanish, twelve hours") << "es_US";
+}
+
+// Every code keyed, services and apologies included, shows each line of its answer on one row,
+// at 3:07 AM in New York, when every clock of the plan gives the longer advice; only at the
+// smallest readable size may a line too long for the box (207's ten towns) still wrap.
+void TestForm1::noLineWraps()
+{
+    QFETCH(QString, language);
+    const QLocale before;
+    const QList<QTranslator *> translators = SpeakLanguage(*qApp, {{language}, {}});
+    const auto night = [] {
+        return ClockReading{QDateTime(QDate(2026, 1, 15), QTime(8, 7), QTimeZone::utc()),
+                            QTimeZone::utc()};
+    };
+    form = std::make_unique<Form1>(night, ZoneRules::Carried);
+    for (QTranslator *translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(before);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    auto *text1 = control<QPlainTextEdit>("Text1");
+    QTextDocument *document = text1->document();
+    for (int code = 100; code <= 999; ++code) {
+        for (QChar key : QString::number(code))
+            click(key);
+        if (QFontInfo(text1->font()).pixelSize() <= 7)
+            continue;
+        for (QTextBlock line = document->begin(); line.isValid(); line = line.next()) {
+            document->documentLayout()->blockBoundingRect(line); // laid out now
+            QVERIFY2(line.layout()->lineCount() == 1,
+                     qPrintable(QString::number(code) + " wraps: " + line.text()));
+        }
+    }
 }
 
 void TestForm1::readableUnderAnyPalette_data()
