@@ -727,8 +727,7 @@ void TestForm1::noLineWraps()
     auto *text1 = control<QPlainTextEdit>("Text1");
     QTextDocument *document = text1->document();
     for (int code = 100; code <= 999; ++code) {
-        for (QChar key : QString::number(code))
-            click(key);
+        form->numberGiven(QString::number(code)); // as keyed, and quicker to give under Wine
         if (QFontInfo(text1->font()).pixelSize() <= 7)
             continue;
         for (QTextBlock line = document->begin(); line.isValid(); line = line.next()) {
