@@ -35,13 +35,14 @@ inline quint32 randomSeed()
                : QRandomGenerator::global()->generate();
 }
 
-// Text with the day periods of Spanish in the Americas written "a. m." and "p. m.", however the
-// CLDR of this Qt spaces them ("p.\u00A0m." in Qt 6.4, "p.m." for es_US in Qt 6.8): in lower
-// case, as every one of them writes them.
+// Text with the day periods of Spanish in the Americas written "7:59 a. m." and "3:07 p. m.",
+// however the CLDR of this Qt spaces them ("p.\u00A0m." in Qt 6.4; "p.m." for es_US, after a
+// narrow no-break space, in Qt 6.8): in lower case, as every one of them writes them.
 inline QString withDayPeriodsSpaced(QString text)
 {
-    static const QRegularExpression period(QStringLiteral("\\b([ap])\\.[\\x{00A0}\\x{202F} ]?m\\."));
-    return text.replace(period, QStringLiteral("\\1. m."));
+    static const QRegularExpression period(
+        QStringLiteral("(\\d)[\\x{00A0}\\x{202F} ]([ap])\\.[\\x{00A0}\\x{202F} ]?m\\."));
+    return text.replace(period, QStringLiteral("\\1 \\2. m."));
 }
 
 } // namespace dialhour::testing
