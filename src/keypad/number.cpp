@@ -630,8 +630,13 @@ std::optional<PlanNumber> NumberInText(QStringView given)
         text = cleaned(telNumber(view.sliced(4)));
         view = QStringView(text).trimmed();
     }
-    // Three digits alone are the code itself, as keyed on the pad.
+    // Three digits alone are the code itself, as keyed on the pad, dashes round them too
+    // ("dialhour -212").
     QStringView bare = view;
+    while (!bare.isEmpty() && bare.front().category() == QChar::Punctuation_Dash)
+        bare = bare.sliced(1);
+    while (!bare.isEmpty() && bare.back().category() == QChar::Punctuation_Dash)
+        bare.chop(1);
     if (bare.startsWith(u'(') && bare.endsWith(u')'))
         bare = bare.sliced(1, bare.size() - 2).trimmed();
     if (bare.size() == 3 && bare[0].isDigit() && bare[0].digitValue() > 0 && bare[1].isDigit() &&

@@ -13,6 +13,29 @@
 
 namespace {
 
+// "-212" or "-(212) 555-0100" is a number, not options.
+bool isNumberWord(QStringView word)
+{
+    return word.size() > 1 && word[0] == u'-' && word[1] != u'-' && word[1] != u'?' &&
+           !word[1].isLetter();
+}
+
+// The words as the parser should read them: everything from the first number on is the
+// number, and -?, which Qt takes only on Windows, asks for help everywhere.
+QStringList commandLine()
+{
+    QStringList words = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        if (isNumberWord(words[i])) {
+            words.insert(i, QStringLiteral("--"));
+            break;
+        }
+        if (words[i] == u"-?")
+            words[i] = QStringLiteral("--help");
+    }
+    return words;
+}
+
 void describe(QCoreApplication &app, QCommandLineParser &options)
 {
     app.setApplicationName(QStringLiteral("dialhour"));
@@ -28,13 +51,14 @@ void describe(QCoreApplication &app, QCommandLineParser &options)
         u'[' + number + u']');
     // A number such as -212- or one split by spaces is the number, not options.
     options.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    options.process(app);
+    options.process(commandLine());
 }
 
 // --help and --version answer without a window, and so without a display.
 bool textOnly(int argc, char *argv[])
 {
-    for (int i = 1; i < argc && argv[i][0] == '-'; ++i)
+    for (int i = 1; i < argc && argv[i][0] == '-' && !isNumberWord(QString::fromLocal8Bit(argv[i]));
+         ++i)
         for (const char *option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
             if (qstrcmp(argv[i], option) == 0)
                 return true;

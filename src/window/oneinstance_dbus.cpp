@@ -73,6 +73,11 @@ public slots:
     {
         usePlatformData(platformData);
         const QString uri = uris.value(0);
+        // Nothing to open keeps the answer on screen, as Activate does.
+        if (uri.isEmpty()) {
+            window->received({});
+            return;
+        }
         // Anything else than a number's link gets the plain line, as on the command line.
         window->received({uri.size() <= LongestLink ? uri : QString(), true});
     }

@@ -724,6 +724,8 @@ void TestKeypad::numberInText_data()
         {"after a word and a hyphen", "My number-4156667777", "4156667777"},
         {"three digits", " 850 ", "850"},
         {"three digits, bracketed", "(204)", "204"},
+        {"three digits, dashes round", "-212-", "212"},
+        {"dashes alone", "---", ""},
         {"three digits, no such code", "555", "555"},
         {"Unicode digits", "\u0662\u0661\u0662", "212"},
         {"impossible exchange", "(212) 123-4567", "2121234567"},
