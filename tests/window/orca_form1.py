@@ -15,6 +15,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import Gio, GLib
 
 # The window's language, DIALHOUR_LANG (a LANG value), or English; Orca speaks its own, English.
 LANGUAGE = os.environ.get("DIALHOUR_LANG", "")
@@ -88,6 +89,32 @@ def shown(name, what, seconds):
     return None
 
 
+def orca_listens(seconds):
+    """True once Orca has asked the accessibility bus for windows' events, False past the limit.
+    Until then Orca drops what it is sent, and once ready it says the window already open itself,
+    without what the window said as it opened."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            session = Gio.bus_get_sync(Gio.BusType.SESSION)
+            address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus",
+                                        "GetAddress", None, GLib.VariantType("(s)"),
+                                        Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
+            bus = Gio.DBusConnection.new_for_address_sync(
+                address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+                | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+            events = bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+                                   "org.a11y.atspi.Registry", "GetRegisteredEvents", None, None,
+                                   Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
+            bus.close_sync(None)
+            if any(event.lower().startswith("window:activate") for _, event in events):
+                return True
+        except GLib.Error:
+            pass
+        time.sleep(0.2)
+    return False
+
+
 def minute_turned(app):
     """The result box's time line once it shows the minute after the answer's."""
     found = pyatspi.findDescendant(
@@ -134,7 +161,8 @@ def main():
     try:
         # Orca writes its log in blocks, so it is read once Orca has ended; until then the
         # steps are paced as a person would pace them.
-        time.sleep(4)
+        if not orca_listens(60):
+            sys.exit("FAIL: Orca did not listen for windows within 60 s")
         if orca.poll() is not None:
             # Orca runs once per user: a second one ends at once.
             sys.exit(f"FAIL: Orca ended with {orca.returncode}; is another Orca running?")
